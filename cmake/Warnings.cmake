@@ -1,0 +1,6 @@
+# Warnings for every target of ours, and the optional sanitizer build.
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(QUILLARY_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()

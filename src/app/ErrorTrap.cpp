@@ -1,0 +1,27 @@
+#include "ErrorTrap.h"
+
+#include "Constants.h"
+
+namespace app {
+
+ErrorTrap::ErrorTrap(platform::MessageService& messages, const QString& module,
+                     const QString& procedure, platform::MsgIcon icon)
+    : m_messages(messages), m_location(locationOf(module, procedure)), m_icon(icon) {}
+
+QString ErrorTrap::locationOf(const QString& module, const QString& procedure) {
+    return kLocationPrefix + module + QLatin1Char('.') + procedure + QLatin1Char(' ');
+}
+
+QString ErrorTrap::boxText(const QString& description, const QString& location, int line) {
+    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") +
+           QString::number(line) + QStringLiteral("\r\r") +
+           QStringLiteral("Please email screenshot of this message to ") + kSupportAddress;
+}
+
+void ErrorTrap::report(int line, const QString& description) {
+    ++m_failures;
+    m_messages.show(boxText(description, m_location, line), platform::MsgButtons::Ok, m_icon,
+                    QStringLiteral("Application Error"));
+}
+
+} // namespace app

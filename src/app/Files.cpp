@@ -1,0 +1,107 @@
+#include "ShellUtilities.h"
+
+#include "../platform/errors/RuntimeError.h"
+#include "../platform/shell/Shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+namespace Main {
+
+namespace {
+
+bool hasWildcards(const QString& name) {
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// "*" and "?" only; every other character stands for itself.
+QRegularExpression wildcardPattern(const QString& name) {
+    QString rx;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('*'))
+            rx += QStringLiteral(".*");
+        else if (c == QLatin1Char('?'))
+            rx += QLatin1Char('.');
+        else
+            rx += QRegularExpression::escape(QString(c));
+    }
+    return QRegularExpression(QRegularExpression::anchoredPattern(rx),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+bool isFileEntry(const QFileInfo& info) { return info.isSymLink() || info.isFile(); }
+
+} // namespace
+
+bool FileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+QStringList MatchingFiles(const QString& pattern) {
+    if (pattern.isEmpty())
+        return {};
+    const QFileInfo whole(pattern);
+    const QString name = whole.fileName();
+    if (!hasWildcards(name))
+        return isFileEntry(whole) ? QStringList{pattern} : QStringList{};
+    const QDir dir = whole.dir();
+    const QRegularExpression rx = wildcardPattern(name);
+    QStringList files;
+    const auto entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        if (rx.match(entry.fileName()).hasMatch())
+            files << entry.filePath();
+    }
+    return files;
+}
+
+void ForceDeleteFiles(const QString& pattern) {
+    const QStringList files = MatchingFiles(pattern);
+    if (files.isEmpty())
+        throw platform::RuntimeError(QStringLiteral("File not found"));
+    bool allGone = true;
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!QFileInfo(path).isSymLink())
+            file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+        allGone = file.remove() && allGone;
+    }
+    if (!allGone)
+        throw platform::RuntimeError(QStringLiteral("Permission denied"));
+}
+
+void DeleteFiles(platform::Shell& shell, const QString& pattern) {
+    shell.doEvents();
+    // First the plain way, which leaves read-only files alone; whatever stays
+    // goes the forced way. Neither reports.
+    const QStringList files = MatchingFiles(pattern);
+    bool failed = files.isEmpty();
+    for (const QString& path : files) {
+        const QFileInfo info(path);
+        if (!info.isSymLink() && !info.isWritable()) {
+            failed = true;
+            continue;
+        }
+        failed = !QFile::remove(path) || failed;
+    }
+    if (!failed)
+        return;
+    try {
+        ForceDeleteFiles(pattern);
+    } catch (...) {
+    }
+}
+
+QString TempFolder() {
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& key : env.keys()) {
+        if (key.compare(QLatin1String("TEMP"), Qt::CaseInsensitive) == 0 && !env.value(key).isEmpty())
+            return QDir::cleanPath(env.value(key));
+    }
+    return QDir::tempPath();
+}
+
+} // namespace Main

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "MousePointer.h"
+
+#include <QCursor>
+#include <QWidget>
+
+#include <optional>
+
+namespace platform {
+
+// A top-level window with a mouse pointer setting that covers the whole
+// window: default, busy (hourglass) or the custom pointer picture.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWindow(QWidget* parent = nullptr);
+    ~FormWindow() override;
+
+    int mousePointer() const { return m_pointer; }
+    void setMousePointer(int pointer);
+    // The picture of the custom pointer; without one it shows as the arrow.
+    void setMouseIcon(const QCursor& cursor);
+    bool hasMouseIcon() const { return m_icon.has_value(); }
+
+    // Pointer rules shared by the windows: never replace the busy pointer.
+    void pointerOverButton();
+    void pointerOverBackground();
+
+private:
+    void applyPointer();
+
+    int m_pointer = PointerDefault;
+    std::optional<QCursor> m_icon;
+    bool m_overrideActive = false;
+};
+
+// A Windows cursor file (.cur) as a pointer, hot spot included.
+// Fails with a description when the file cannot be read.
+QCursor loadCursorFile(const QString& path);
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#include "QtMessageService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+
+MsgAnswer QtMessageService::show(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                 const QString& caption) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(caption.isEmpty() ? applicationTitle() : caption);
+    box.setText(text);
+    box.setIcon(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MsgAnswer::Ok;
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#include "DesktopShell.h"
+
+#include "../errors/RuntimeError.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QUrl>
+#include <QWidget>
+
+namespace platform {
+
+void DesktopShell::openUrl(const QString& address) {
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        throw RuntimeError(QStringLiteral("File not found"));
+}
+
+void DesktopShell::endProgram() {
+    m_ended = true;
+    // Windows vanish now; the process leaves its event loop as soon as the
+    // current handler returns, without sending any more close events.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
+    QCoreApplication::exit(0);
+}
+
+void DesktopShell::doEvents() { QCoreApplication::processEvents(); }
+
+QString DesktopShell::toQtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!name.contains(QLatin1Char('(')))
+            name += QStringLiteral(" (%1)").arg(patterns);
+        entries << name;
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString DesktopShell::askSaveFileName(const QString& title, const QString& filter,
+                                      const QString& fileName) {
+    QFileDialog dialog(QApplication::activeWindow(), title, fileName, toQtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The program asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace platform

@@ -1,0 +1,33 @@
+#include "FakeShell.h"
+
+#include "platform/errors/RuntimeError.h"
+
+#include <QCoreApplication>
+
+namespace testing {
+
+void FakeShell::openUrl(const QString& address) {
+    if (failOpenUrl)
+        throw platform::RuntimeError(QStringLiteral("File not found"));
+    openedUrls << address;
+}
+
+void FakeShell::doEvents() {
+    ++doEventsCalls;
+    if (onDoEvents)
+        onDoEvents();
+    if (processRealEvents)
+        QCoreApplication::processEvents();
+}
+
+QString FakeShell::askSaveFileName(const QString& title, const QString& filter,
+                                   const QString& fileName) {
+    dialogs << Dialog{title, filter, fileName};
+    if (m_fileNames.empty())
+        return QString();
+    QString next = m_fileNames.front();
+    m_fileNames.pop_front();
+    return next;
+}
+
+} // namespace testing

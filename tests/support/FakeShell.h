@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/shell/Shell.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace testing {
+
+// Observes what the program asks of the desktop; never opens anything.
+class FakeShell final : public platform::Shell {
+public:
+    void openUrl(const QString& address) override;
+    void endProgram() override { ++endCalls; }
+    bool endRequested() const override { return endCalls > 0; }
+    void doEvents() override;
+    QString askSaveFileName(const QString& title, const QString& filter,
+                            const QString& fileName) override;
+
+    // Answers of the save dialog, in order; empty means "cancelled".
+    void chooseNext(const QString& fileName) { m_fileNames.push_back(fileName); }
+
+    QStringList openedUrls;
+    bool failOpenUrl = false;
+    int endCalls = 0;
+    int doEventsCalls = 0;
+    bool processRealEvents = true;
+    struct Dialog {
+        QString title, filter, fileName;
+    };
+    QList<Dialog> dialogs;
+    std::function<void()> onDoEvents;
+
+private:
+    std::deque<QString> m_fileNames;
+};
+
+} // namespace testing
