@@ -2,6 +2,8 @@
 
 #include "Constants.h"
 
+#include "../platform/errors/RuntimeError.h"
+
 namespace app {
 
 ErrorTrap::ErrorTrap(platform::MessageService& messages, const QString& module,
@@ -16,6 +18,25 @@ QString ErrorTrap::boxText(const QString& description, const QString& location, 
     return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") +
            QString::number(line) + QStringLiteral("\r\r") +
            QStringLiteral("Please email screenshot of this message to ") + kSupportAddress;
+}
+
+bool ErrorTrap::step(int line, const std::function<void()>& statement) {
+    try {
+        statement();
+        return true;
+    } catch (...) {
+        report(line, platform::describeCurrentException());
+        return false;
+    }
+}
+
+bool ErrorTrap::test(int line, const std::function<bool()>& condition, bool onFailure) {
+    try {
+        return condition();
+    } catch (...) {
+        report(line, platform::describeCurrentException());
+        return onFailure;
+    }
 }
 
 void ErrorTrap::report(int line, const QString& description) {

@@ -1,45 +1,22 @@
 #pragma once
 
-#include "../platform/errors/RuntimeError.h"
 #include "../platform/messages/MessageService.h"
+#include "StepRunner.h"
 
 #include <QString>
-
-#include <utility>
 
 namespace app {
 
 // The error trap of a handler or procedure. Each statement runs as a
 // numbered step; a failing step shows the "Application Error" box with its
 // number and the procedure goes on with the next step.
-class ErrorTrap {
+class ErrorTrap final : public StepRunner {
 public:
     ErrorTrap(platform::MessageService& messages, const QString& module, const QString& procedure,
               platform::MsgIcon icon = platform::MsgIcon::Exclamation);
 
-    // Runs one statement. True when it completed.
-    template <class F>
-    bool step(int line, F&& statement) {
-        try {
-            std::forward<F>(statement)();
-            return true;
-        } catch (...) {
-            report(line, platform::describeCurrentException());
-            return false;
-        }
-    }
-
-    // Runs a test. When the test itself fails, the procedure goes on with the
-    // branch it guards: the result is `onFailure`.
-    template <class F>
-    bool test(int line, F&& condition, bool onFailure = true) {
-        try {
-            return static_cast<bool>(std::forward<F>(condition)());
-        } catch (...) {
-            report(line, platform::describeCurrentException());
-            return onFailure;
-        }
-    }
+    bool step(int line, const std::function<void()>& statement) override;
+    bool test(int line, const std::function<bool()>& condition, bool onFailure = true) override;
 
     // Shows the box for a failure of statement `line`.
     void report(int line, const QString& description);

@@ -32,7 +32,9 @@ QRegularExpression wildcardPattern(const QString& name) {
                               QRegularExpression::DotMatchesEverythingOption);
 }
 
-bool isFileEntry(const QFileInfo& info) { return info.isSymLink() || info.isFile(); }
+bool isFileEntry(const QFileInfo& info) {
+    return info.isSymLink() || info.isFile();
+}
 
 } // namespace
 
@@ -98,7 +100,8 @@ void DeleteFiles(platform::Shell& shell, const QString& pattern) {
 QString TempFolder() {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& key : env.keys()) {
-        if (key.compare(QLatin1String("TEMP"), Qt::CaseInsensitive) == 0 && !env.value(key).isEmpty())
+        if (key.compare(QLatin1String("TEMP"), Qt::CaseInsensitive) == 0 &&
+            !env.value(key).isEmpty())
             return QDir::cleanPath(env.value(key));
     }
     return QDir::tempPath();

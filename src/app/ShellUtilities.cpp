@@ -36,7 +36,9 @@ QString ApplicationTitleFor(const QString& productName) {
     return title;
 }
 
-void SetApplicationTitle() { platform::setApplicationTitle(ApplicationTitleFor(app::kProductName)); }
+void SetApplicationTitle() {
+    platform::setApplicationTitle(ApplicationTitleFor(app::kProductName));
+}
 
 void VisitHomePageAtRandom(platform::Shell& shell, QRandomGenerator& random) {
     const int n = static_cast<int>(random.generateDouble() * 100) + 1;

@@ -49,6 +49,8 @@ void ApplySkin(QWidget& form, platform::SkinFramework& skin, const QString& prog
     skin.invoke(M::ApplyWindow, {static_cast<qint32>(form.winId())});
 }
 
-void SetFaceColors(QWidget& window) { colourControls(window, false); }
+void SetFaceColors(QWidget& window) {
+    colourControls(window, false);
+}
 
 } // namespace Main

@@ -1,4 +1,5 @@
 #include "app/ErrorTrap.h"
+#include "platform/errors/RuntimeError.h"
 #include "support/ScriptedMessages.h"
 
 #include <QtTest>
