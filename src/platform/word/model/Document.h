@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Paragraph.h"
+#include "Section.h"
+#include "Styles.h"
+#include "Table.h"
+
+#include <variant>
+#include <vector>
+
+namespace word {
+
+// A child of w:body.
+using BodyElement = std::variant<Paragraph, Table>;
+
+// A WordprocessingML document as a plain value: w:body (paragraphs and
+// tables, always ending with a paragraph), its final w:sectPr, the styles
+// part and the settings part.
+struct DocumentModel {
+    Styles styles = defaultStyles();
+    Settings settings;
+    Section section;
+    std::vector<BodyElement> body{Paragraph{}};
+
+    // The text of the body, paragraphs joined by '\r', cells by '\a' after
+    // their last paragraph (as Word's Range.Text reads).
+    QString plainText() const;
+    bool operator==(const DocumentModel&) const = default;
+};
+
+} // namespace word
