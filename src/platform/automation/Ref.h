@@ -6,8 +6,6 @@
 
 namespace platform {
 
-inline const char* const kObjectNotSet = "Object variable or With block variable not set";
-
 // An object variable: empty until set. Using an empty one fails with the
 // description an unset object variable gives, so every step that uses it
 // reports on its own.

@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// What using an object variable that was never set reports.
+inline const char* const kObjectNotSet = "Object variable or With block variable not set";
+
 // A failure of one statement. The description is what the error box shows.
 class RuntimeError : public std::exception {
 public:

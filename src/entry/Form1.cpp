@@ -1,0 +1,159 @@
+#include "Form1.h"
+
+#include "AgendaList.h"
+#include "AgendaListCodec.h"
+#include "MeetingKeys.h"
+#include "SampleMeeting.h"
+
+#include "../app/Constants.h"
+#include "../app/ErrorTrap.h"
+#include "../app/ShellUtilities.h"
+#include "../platform/controls/MultiLineTextBox.h"
+#include "../platform/controls/PictureBox.h"
+#include "../platform/controls/TabControl.h"
+#include "../platform/controls/Twips.h"
+#include "../platform/errors/RuntimeError.h"
+#include "../platform/messages/MessageService.h"
+#include "../platform/settings/SettingsStore.h"
+#include "../platform/shell/Shell.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using app::ErrorTrap;
+using platform::MsgButtons;
+using platform::MsgIcon;
+namespace Keys = entry::MeetingKeys;
+
+Form1::Form1(const app::Services& services, QWidget* parent)
+    : platform::FormWindow(parent), m_services(services) {
+    createControls();
+    setTabOrder();
+    connectHandlers();
+    watchPointer();
+    txtMeetingTitle->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectHandlers() {
+    connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
+    connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
+    const auto store = [this](auto* box, const QString& key) {
+        connect(box, &std::remove_pointer_t<decltype(box)>::textChanged, this,
+                [this, key](const QString& text) { storeText(key, text); });
+    };
+    store(txtMeetingTitle, Keys::MeetingTitle);
+    store(txtDateOfMeeting, Keys::DateOfMeeting);
+    store(txtCalledBy, Keys::CalledBy);
+    store(txtAttendeeList, Keys::AttendeeList);
+    store(txtReadingList, Keys::ReadingList);
+    store(txtSuppliesList, Keys::SuppliesList);
+    store(txtAdditionalInstruction, Keys::AdditionalInstruction);
+}
+
+// Every change of a meeting text box is written to the store at once.
+void Form1::storeText(const QString& key, const QString& text) {
+    try {
+        m_services.settings.write(key, text);
+    } catch (...) {
+        ErrorTrap(m_services.messages, QStringLiteral("Form1"), QStringLiteral("Form_Change"))
+            .report(0, platform::describeCurrentException());
+    }
+}
+
+void Form1::Form_Load() {
+    ErrorTrap trap(m_services.messages, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+    trap.step(100, [&] { Main::ApplySkin(*this, *SkinFramework1, m_services.programFolder); });
+    trap.step(102, [&] {
+        setWindowTitle(app::kProductName);
+        setWindowIcon(QIcon(QStringLiteral(":/quillary/quillary.png")));
+        Main::SetApplicationTitle();
+    });
+    const QString hand = m_services.programFolder + Main::kHandPointerFile;
+    if (trap.test(104, [&] { return Main::FileExists(hand); }))
+        trap.step(106, [&] { setMouseIcon(platform::loadCursorFile(hand)); });
+    trap.step(108, [&] { Main::VisitHomePageAtRandom(m_services.shell, m_services.random); });
+    loadTextFields(trap);
+    createListColumns(trap);
+    QString stored;
+    trap.step(158, [&] { stored = m_services.settings.read(Keys::Time); });
+    DecodeAgendaList(trap, stored);
+    trap.step(178, [&] { checkWordAvailable(); });
+}
+
+void Form1::loadTextFields(app::StepRunner& run) {
+    const auto load = [&](int line, QLineEdit* box, const QString& key) {
+        run.step(line, [&] { box->setText(m_services.settings.read(key)); });
+    };
+    const auto loadMulti = [&](int line, platform::MultiLineTextBox* box, const QString& key) {
+        run.step(line, [&] { box->setText(m_services.settings.read(key)); });
+    };
+    loadMulti(128, txtAttendeeList, Keys::AttendeeList);
+    load(130, txtCalledBy, Keys::CalledBy);
+    run.step(132, [&] {
+        const QString today =
+            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        txtDateOfMeeting->setText(m_services.settings.read(Keys::DateOfMeeting, today));
+    });
+    load(134, txtMeetingTitle, Keys::MeetingTitle);
+    loadMulti(136, txtReadingList, Keys::ReadingList);
+    loadMulti(138, txtSuppliesList, Keys::SuppliesList);
+    loadMulti(140, txtAdditionalInstruction, Keys::AdditionalInstruction);
+}
+
+void Form1::createListColumns(app::StepRunner& run) {
+    const int dpi = platform::logicalDpi(this);
+    const std::pair<const char*, int> columns[] = {
+        {"Time", 1000}, {"Topic", 2000}, {"Details", 3000}, {"Room", 1000}};
+    int line = 142;
+    for (const auto& [header, width] : columns) {
+        const int column = ListView1->columnCount();
+        run.step(line, [&] {
+            ListView1->setColumnCount(column + 1);
+            ListView1->headerItem()->setText(column, QLatin1String(header));
+        });
+        run.step(line + 2,
+                 [&] { ListView1->setColumnWidth(column, platform::twipsToPixels(width, dpi)); });
+        line += 4;
+    }
+}
+
+QString Form1::EncodedAgendaList() const {
+    return entry::EncodeAgendaList(entry::AgendaList::rows(*ListView1));
+}
+
+void Form1::DecodeAgendaList(app::StepRunner& run, const QString& stored) {
+    const QList<QStringList> entries = entry::SplitAgendaList(stored);
+    for (const QStringList& pieces : entries) {
+        const auto piece = [&pieces](int i) {
+            if (i >= pieces.size())
+                throw platform::RuntimeError(QStringLiteral("Subscript out of range"));
+            return pieces[i];
+        };
+        QTreeWidgetItem* row = nullptr;
+        run.step(168, [&] {
+            const QString time = piece(0);
+            row = new QTreeWidgetItem(ListView1, {time});
+        });
+        for (int column = 1; column <= 3; ++column) {
+            run.step(168 + 2 * column, [&] {
+                const QString text = piece(column);
+                if (!row)
+                    throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
+                row->setText(column, text);
+            });
+        }
+    }
+}
+
+// Load step 178: the start-up check that the document engine can be started.
+void Form1::checkWordAvailable() {}
