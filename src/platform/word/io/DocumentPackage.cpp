@@ -42,9 +42,10 @@ void addFont(QStringList& fonts, const std::optional<QString>& font) {
 // The part a relationship of the given type leads to, looked up the way
 // readers of the format do, with the usual name as the fallback.
 QString documentPartName(const ZipReader& zip) {
-    if (zip.contains(QStringLiteral("_rels/.rels"))) {
-        const QString target = relationshipTarget(zip.read(QStringLiteral("_rels/.rels")),
-                                                  officeDocumentRelationship, {});
+    const QString packageRels = QStringLiteral("_rels/.rels");
+    if (zip.contains(packageRels)) {
+        const QString target =
+            relationshipTarget(zip.read(packageRels), packageRels, officeDocumentRelationship, {});
         if (!target.isNull())
             return target;
     }
@@ -59,7 +60,8 @@ QString relatedPartName(const ZipReader& zip, const QString& documentName, const
                              QStringLiteral(".rels");
     if (!zip.contains(relsName))
         return {};
-    return relationshipTarget(zip.read(relsName), officeRelationshipPrefix + type, folder);
+    return relationshipTarget(zip.read(relsName), relsName, officeRelationshipPrefix + type,
+                              folder);
 }
 
 } // namespace

@@ -11,13 +11,15 @@ bool repairTable(Table& table) {
     std::size_t columns = table.gridColumns.size();
     for (const Row& row : table.rows)
         columns = std::max(columns, row.cells.size());
-    for (std::size_t c = table.gridColumns.size(); c < columns; ++c) {
-        int width = 0;
+    table.gridColumns.resize(columns, 0);
+    // A column without a width takes the widest of its cells.
+    for (std::size_t c = 0; c < columns; ++c) {
+        if (table.gridColumns[c] > 0)
+            continue;
         for (const Row& row : table.rows) {
-            if (c < row.cells.size() && width == 0)
-                width = row.cells[c].widthTwips;
+            if (c < row.cells.size())
+                table.gridColumns[c] = std::max(table.gridColumns[c], row.cells[c].widthTwips);
         }
-        table.gridColumns.push_back(width);
     }
     for (Row& row : table.rows) {
         while (row.cells.size() < columns) {

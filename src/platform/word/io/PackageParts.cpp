@@ -174,9 +174,9 @@ QByteArray writeAppPropertiesPart(const PackageStatistics& s) {
     return xml.finish();
 }
 
-QString relationshipTarget(const QByteArray& relationships, const QString& type,
-                           const QString& sourceFolder) {
-    SafeXmlReader xml(relationships, QStringLiteral("relationships"));
+QString relationshipTarget(const QByteArray& relationships, const QString& partName,
+                           const QString& type, const QString& sourceFolder) {
+    SafeXmlReader xml(relationships, partName);
     xml.enterRoot(u"Relationships", relationshipsNamespace);
     while (xml.nextChild(1)) {
         const bool wanted = xml.is(u"Relationship", relationshipsNamespace) &&

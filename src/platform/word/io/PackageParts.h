@@ -28,7 +28,7 @@ QByteArray writeAppPropertiesPart(const PackageStatistics& statistics);
 // The target of the relationship of the given type, resolved against the
 // folder of the part the relationships belong to ("" for the package).
 // A null string when there is none.
-QString relationshipTarget(const QByteArray& relationships, const QString& type,
-                           const QString& sourceFolder);
+QString relationshipTarget(const QByteArray& relationships, const QString& partName,
+                           const QString& type, const QString& sourceFolder);
 
 } // namespace word::io

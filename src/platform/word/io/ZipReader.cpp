@@ -83,11 +83,12 @@ zip_t* openArchive(const QByteArray& bytes) {
 Entry checkedEntry(zip_t* archive, zip_uint64_t index, const ZipLimits& limits, QString* name) {
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(archive, index, ZIP_FL_ENC_GUESS, &stat) != 0 ||
+    // Raw names: a guessed code page would turn control bytes into symbols.
+    if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &stat) != 0 ||
         !(stat.valid & ZIP_STAT_NAME) || !(stat.valid & ZIP_STAT_SIZE))
         fail(QStringLiteral("entry %1 of the package is damaged").arg(index));
     *name = QString::fromUtf8(stat.name);
-    if (!isSafeEntryName(*name))
+    if (!isSafeEntryName(*name) || name->contains(QChar::ReplacementCharacter))
         fail(QStringLiteral("the package holds an unsafe entry name \"%1\"").arg(*name));
     if (stat.size > zip_uint64_t(limits.maxEntrySize))
         fail(QStringLiteral("the package entry \"%1\" is too large").arg(*name));
