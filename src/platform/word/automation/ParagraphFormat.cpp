@@ -1,0 +1,18 @@
+#include "ParagraphFormat.h"
+
+#include "Errors.h"
+#include "Selection.h"
+
+namespace word {
+
+int ParagraphFormat::Alignment() const {
+    return static_cast<int>(m_selection.alignment());
+}
+
+void ParagraphFormat::setAlignment(int alignment) {
+    if (alignment < 0 || alignment > 3)
+        failOutOfRange();
+    m_selection.setAlignment(static_cast<word::Alignment>(alignment));
+}
+
+} // namespace word

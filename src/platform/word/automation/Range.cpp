@@ -1,0 +1,22 @@
+#include "Range.h"
+
+#include "../paint/PageRenderer.h"
+#include "Application.h"
+#include "Document.h"
+
+namespace word {
+
+Document& Range::document() const {
+    m_doc->checkOpen();
+    return *m_doc;
+}
+
+void Range::CopyAsPicture() const {
+    Document& doc = document();
+    Layout& layout = doc.layout();
+    const QImage picture =
+        renderPage(layout, layout.pageOf(m_start), doc.application().renderOptions());
+    doc.application().clipboard().setPicture(picture);
+}
+
+} // namespace word

@@ -1,0 +1,203 @@
+#include "Selection.h"
+
+#include "Constants.h"
+#include "Document.h"
+#include "Errors.h"
+
+#include <QRegularExpression>
+
+namespace word {
+
+Document& Selection::document() {
+    m_doc.checkOpen();
+    return m_doc;
+}
+
+word::Range Selection::Range() {
+    return word::Range(document().shared_from_this(), start(), end());
+}
+
+// A position that exists in the current body: clamped to it, and moved into
+// a table's first cell when it names a table as if it were a paragraph.
+Position Selection::normalized(Position pos) {
+    Editor& editor = document().editor();
+    pos.block = std::clamp(pos.block, 0, editor.blockCount() - 1);
+    if (editor.isTable(pos.block) && !pos.inTable())
+        return Position::inCell(pos.block, 0, 0);
+    if (!editor.isTable(pos.block) && pos.inTable())
+        return Position::body(pos.block);
+    pos.offset = std::clamp(pos.offset, 0, editor.paragraphAt(pos).length());
+    return pos;
+}
+
+void Selection::setRange(Position anchor, Position active) {
+    m_anchor = normalized(anchor);
+    m_active = normalized(active);
+}
+
+void Selection::collapseTo(Position pos) {
+    setRange(pos, pos);
+    m_format = document().editor().formatAt(m_active);
+}
+
+void Selection::setInsertionFormat(const RunProperties& format) {
+    m_format = format;
+    if (collapsed())
+        document().editor().setMarkFormat(m_active, m_format);
+}
+
+void Selection::TypeText(const QString& text) {
+    Editor& editor = document().editor();
+    if (!collapsed()) {
+        editor.erase(start(), end());
+        setRange(start(), start());
+    }
+    static const QRegularExpression marks(QStringLiteral("\r\n|\r|\n"));
+    const QStringList parts = text.split(marks);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            editor.splitParagraph(m_active, m_format);
+        editor.insertText(m_active, parts[i], m_format);
+    }
+    m_anchor = m_active;
+}
+
+void Selection::TypeParagraph() {
+    TypeText(QStringLiteral("\r"));
+}
+
+void Selection::setAlignment(Alignment alignment) {
+    Editor& editor = document().editor();
+    const Position from = start();
+    const Position to = end();
+    if (from.inTable() || to.inTable() || from.block == to.block) {
+        editor.setAlignment(m_active, alignment);
+        return;
+    }
+    for (int block = from.block; block <= to.block; ++block)
+        if (!editor.isTable(block))
+            editor.setAlignment(Position::body(block), alignment);
+}
+
+Alignment Selection::alignment() {
+    const auto& p = document().editor().paragraphAt(m_active).properties;
+    return p.alignment.value_or(Alignment::Left);
+}
+
+int Selection::MoveRight(int unit, int count, int extend) {
+    Editor& editor = document().editor();
+    Position pos = m_active;
+    int moved = 0;
+    for (int i = 0; i < count; ++i) {
+        Position next = pos;
+        if (unit == wd::Cell) {
+            next = editor.nextCell(pos);
+        } else if (unit == wd::Character) {
+            if (!editor.atParagraphEnd(pos))
+                ++next.offset;
+            else if (!pos.inTable() && pos.block + 1 < editor.blockCount())
+                next = normalized(Position::body(pos.block + 1));
+        } else {
+            failBadParameter();
+        }
+        if (next == pos)
+            break;
+        pos = next;
+        ++moved;
+    }
+    if (extend == wd::Extend)
+        setRange(m_anchor, pos);
+    else
+        collapseTo(pos);
+    return moved;
+}
+
+int Selection::MoveDown(int unit, int count, int extend) {
+    if (unit != wd::Line && unit != 4 /* paragraph */)
+        failBadParameter();
+    Editor& editor = document().editor();
+    Position pos = m_active;
+    int moved = 0;
+    for (int i = 0; i < count; ++i) {
+        Position next = pos;
+        if (pos.inTable())
+            next = editor.lineBelowInTable(pos);
+        else if (pos.block + 1 < editor.blockCount())
+            next = Position::body(pos.block + 1);
+        else
+            next = editor.documentEnd();
+        if (next == pos)
+            break;
+        pos = normalized(next);
+        ++moved;
+    }
+    if (extend == wd::Extend)
+        setRange(m_anchor, pos);
+    else
+        collapseTo(pos);
+    return moved;
+}
+
+Position Selection::pageStart(int page) {
+    Layout& layout = document().layout();
+    return layout.page(std::clamp(page, 0, layout.pageCount() - 1)).start;
+}
+
+word::Range Selection::GoTo(int what, int which, const QVariant& name, int count) {
+    if (what != wd::GoToPage)
+        failBadParameter();
+    Layout& layout = document().layout();
+    const int current = layout.pageOf(m_active);
+    int target = current;
+    if (which == wd::GoToAbsolute)
+        target = (name.isValid() ? name.toInt() : count) - 1;
+    else if (which == wd::GoToNext)
+        target = layout.hasPage(current + count) ? current + count : layout.pageCount() - 1;
+    else if (which == wd::GoToPrevious)
+        target = std::max(0, current - count);
+    else if (which == wd::GoToLast)
+        target = layout.pageCount() - 1;
+    else
+        failBadParameter();
+    collapseTo(pageStart(target));
+    return Range();
+}
+
+int Selection::HomeKey(int unit, int extend) {
+    if (unit != wd::Story)
+        failBadParameter();
+    const Position home = document().editor().documentStart();
+    if (extend == wd::Extend)
+        setRange(m_anchor, home);
+    else
+        collapseTo(home);
+    return 1;
+}
+
+int Selection::EndKey(int unit, int extend) {
+    if (unit != wd::Story)
+        failBadParameter();
+    const Position last = document().editor().documentEnd();
+    if (extend == wd::Extend)
+        setRange(m_anchor, last);
+    else
+        collapseTo(last);
+    return 1;
+}
+
+int Selection::Delete(int unit, int count) {
+    if (unit != wd::Character)
+        failBadParameter();
+    Editor& editor = document().editor();
+    if (collapsed()) {
+        editor.eraseForward(m_active, count);
+        collapseTo(m_active);
+        return count;
+    }
+    const Position from = start();
+    editor.erase(from, end());
+    collapseTo(from);
+    return 1;
+}
+
+} // namespace word

@@ -1,0 +1,95 @@
+#include "FontCache.h"
+
+#include <QRawFont>
+#include <QtEndian>
+
+#include <cmath>
+
+namespace word {
+
+namespace {
+
+qint16 readInt16(const QByteArray& table, int offset) {
+    if (table.size() < offset + 2)
+        return 0;
+    return qFromBigEndian<qint16>(table.constData() + offset);
+}
+
+// A family named for its black weight ("Arial Black") resolves, through
+// the machine's font configuration, to a family whose black face is one of
+// several; asking for that weight picks the face every other program gets.
+// Such a face is never emboldened further.
+QFont makeFont(const QString& family, int halfPoints, bool bold) {
+    QFont font(family);
+    font.setPixelSize(halfPoints * 10);
+    if (family.contains(QLatin1String("Black"), Qt::CaseInsensitive))
+        font.setWeight(QFont::Black);
+    else
+        font.setBold(bold);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+} // namespace
+
+QString FontCache::key(const QString& family, int halfPoints, bool bold) {
+    return family + QLatin1Char('|') + QString::number(halfPoints) +
+           QLatin1String(bold ? "b" : "r");
+}
+
+const QFont& FontCache::font(const QString& family, int halfPoints, bool bold) {
+    const QString k = key(family, halfPoints, bold);
+    auto found = m_fonts.find(k);
+    if (found == m_fonts.end())
+        found = m_fonts.insert(k, makeFont(family, halfPoints, bold));
+    return *found;
+}
+
+// The ascender, descender and line gap from "hhea", or from "OS/2"'s typo
+// values when the face asks for them (fsSelection bit 7).
+const FontCache::FaceUnits& FontCache::face(const QString& family, bool bold) {
+    const QString k = family + QLatin1String(bold ? "|b" : "|r");
+    auto found = m_faces.find(k);
+    if (found != m_faces.end())
+        return *found;
+    const QRawFont raw = QRawFont::fromFont(makeFont(family, 20, bold));
+    FaceUnits units;
+    const QByteArray head = raw.fontTable("head");
+    const QByteArray hhea = raw.fontTable("hhea");
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (head.size() >= 20)
+        units.unitsPerEm = qFromBigEndian<quint16>(head.constData() + 18);
+    units.ascender = readInt16(hhea, 4);
+    units.descender = -readInt16(hhea, 6);
+    units.lineGap = readInt16(hhea, 8);
+    const bool useTypo = os2.size() >= 74 && (qFromBigEndian<quint16>(os2.constData() + 62) & 0x80);
+    if (useTypo) {
+        units.ascender = readInt16(os2, 68);
+        units.descender = -readInt16(os2, 70);
+        units.lineGap = readInt16(os2, 72);
+    }
+    if (units.unitsPerEm <= 0)
+        units.unitsPerEm = 2048;
+    return *m_faces.insert(k, units);
+}
+
+// In sixths of a twip (size in half-points x 60) each value is rounded, then
+// ascent + descent and the gap are rounded to twips separately; the gap sits
+// above the text.
+LineMetrics FontCache::metrics(const QString& family, int halfPoints, bool bold) {
+    const QString k = key(family, halfPoints, bold);
+    if (auto found = m_metrics.constFind(k); found != m_metrics.constEnd())
+        return *found;
+    const FaceUnits& units = face(family, bold);
+    const double scale = halfPoints * 60.0 / units.unitsPerEm;
+    const double a = std::round(units.ascender * scale);
+    const double d = std::round(units.descender * scale);
+    const double g = std::round(units.lineGap * scale);
+    LineMetrics m;
+    m.height = static_cast<int>(std::lround((a + d) / 6) + std::lround(g / 6));
+    m.ascent = static_cast<int>(std::lround(a / 6) + std::lround(g / 6));
+    return *m_metrics.insert(k, m);
+}
+
+} // namespace word

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+namespace word {
+
+// Vertical metrics of a face at one size, in twips, as LibreOffice computes
+// them from the font tables (see FontCache.cpp).
+struct LineMetrics {
+    int ascent = 0; // from the line's top to the baseline, the line gap included
+    int height = 0; // single-spaced line height
+};
+
+// Fonts for layout: a QFont whose pixel is one twip, shaped without kerning
+// or hinting, and its line metrics. Owned by one engine instance.
+class FontCache {
+public:
+    const QFont& font(const QString& family, int halfPoints, bool bold);
+    LineMetrics metrics(const QString& family, int halfPoints, bool bold);
+
+private:
+    struct FaceUnits {
+        int unitsPerEm = 2048;
+        int ascender = 0;
+        int descender = 0; // positive, below the baseline
+        int lineGap = 0;
+    };
+    const FaceUnits& face(const QString& family, bool bold);
+    static QString key(const QString& family, int halfPoints, bool bold);
+
+    QHash<QString, QFont> m_fonts;
+    QHash<QString, FaceUnits> m_faces;
+    QHash<QString, LineMetrics> m_metrics;
+};
+
+} // namespace word

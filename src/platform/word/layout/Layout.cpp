@@ -1,0 +1,277 @@
+#include "Layout.h"
+
+#include "platform/errors/RuntimeError.h"
+
+namespace word {
+
+namespace {
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+} // namespace
+
+Layout::Layout(const DocumentModel& doc, FontCache& fonts)
+    : m_doc(doc), m_fonts(fonts), m_blocks(doc.body.size()) {}
+
+// --- cache upkeep -----------------------------------------------------------
+
+void Layout::pagesChanged() {
+    m_pages.clear();
+    m_open.reset();
+    m_cursor = {};
+}
+
+void Layout::invalidateAll() {
+    m_blocks.assign(m_doc.body.size(), {});
+    pagesChanged();
+}
+
+void Layout::blockChanged(int block) {
+    if (block >= 0 && at(block) < m_blocks.size())
+        m_blocks[at(block)] = {};
+    pagesChanged();
+}
+
+void Layout::blocksInserted(int first, int count) {
+    m_blocks.insert(m_blocks.begin() + first, at(count), BlockCache{});
+    pagesChanged();
+}
+
+void Layout::blocksErased(int first, int count) {
+    m_blocks.erase(m_blocks.begin() + first, m_blocks.begin() + first + count);
+    pagesChanged();
+}
+
+void Layout::rowChanged(int block, int row) {
+    auto& rows = m_blocks[at(block)].rows;
+    if (at(row) < rows.size())
+        rows[at(row)].reset();
+    pagesChanged();
+}
+
+void Layout::rowsErased(int block, int first, int count) {
+    auto& rows = m_blocks[at(block)].rows;
+    if (at(first) < rows.size())
+        rows.erase(rows.begin() + first,
+                   rows.begin() + std::min<int>(first + count, static_cast<int>(rows.size())));
+    pagesChanged();
+}
+
+std::shared_ptr<const ParagraphBox> Layout::paragraphBox(int block) {
+    BlockCache& cache = m_blocks[at(block)];
+    if (!cache.paragraph) {
+        const ParagraphContext context{m_doc.styles, nullptr, m_doc.section.textWidth(),
+                                       m_doc.settings.defaultTabStop};
+        cache.paragraph =
+            layoutParagraph(std::get<Paragraph>(m_doc.body[at(block)]), context, m_fonts);
+    }
+    return cache.paragraph;
+}
+
+const TableFormat& Layout::tableFormat(int block) {
+    BlockCache& cache = m_blocks[at(block)];
+    if (!cache.table)
+        cache.table = resolveTable(std::get<Table>(m_doc.body[at(block)]), m_doc.styles);
+    return *cache.table;
+}
+
+std::shared_ptr<const RowBox> Layout::rowBox(int block, int row) {
+    const Table& table = std::get<Table>(m_doc.body[at(block)]);
+    BlockCache& cache = m_blocks[at(block)];
+    if (cache.rows.size() != table.rows.size())
+        cache.rows.assign(table.rows.size(), nullptr);
+    auto& box = cache.rows[at(row)];
+    if (!box)
+        box = layoutRow(table, row, tableFormat(block), m_doc.styles, m_doc.settings.defaultTabStop,
+                        m_fonts);
+    return box;
+}
+
+// --- pagination -------------------------------------------------------------
+
+Page& Layout::openPage() {
+    if (!m_open) {
+        m_open.emplace();
+        const int block = m_cursor.block;
+        if (block >= static_cast<int>(m_doc.body.size()))
+            m_open->start = Position::body(block);
+        else if (std::holds_alternative<Table>(m_doc.body[at(block)]))
+            m_open->start = Position::inCell(block, m_cursor.item, 0);
+        else
+            m_open->start =
+                Position::body(block, paragraphBox(block)->lines[at(m_cursor.item)].start);
+    }
+    return *m_open;
+}
+
+void Layout::closePage() {
+    openPage();
+    m_pages.push_back(std::move(*m_open));
+    m_open.reset();
+    m_cursor.y = 0;
+    m_cursor.pendingAfter = 0;
+}
+
+int Layout::fittingLines(const ParagraphBox& box, int first, int top) const {
+    const int limit = m_doc.section.textHeight();
+    int y = top;
+    int count = 0;
+    for (std::size_t i = at(first); i < box.lines.size(); ++i) {
+        y += box.lines[i].height;
+        if (y > limit)
+            break;
+        ++count;
+    }
+    return count;
+}
+
+// Widow and orphan control: at least two lines of a paragraph on each side
+// of a page break.
+int Layout::keepLines(const ParagraphBox& box, int first, int fitting) const {
+    if (!box.widowControl)
+        return fitting;
+    const int total = static_cast<int>(box.lines.size());
+    int take = fitting;
+    if (total - first - take == 1)
+        --take;
+    if (first == 0 && take < 2)
+        take = 0;
+    return std::max(take, 0);
+}
+
+void Layout::placeParagraph(const ParagraphBox& box, std::shared_ptr<const ParagraphBox> shared) {
+    const bool empty = !m_open;
+    const int first = m_cursor.item;
+    const int total = static_cast<int>(box.lines.size());
+    int top = m_cursor.y;
+    if (first == 0)
+        top += (empty ? 0 : m_cursor.pendingAfter) + box.spacingBefore;
+    const int fitting = fittingLines(box, first, top);
+    int take = fitting >= total - first ? total - first : keepLines(box, first, fitting);
+    if (take == 0 && empty)
+        take = std::max(1, fitting);
+    if (take > 0) {
+        Page& page = openPage();
+        const int x = m_doc.section.marginLeft;
+        for (int i = first; i < first + take; ++i) {
+            const LineBox& line = box.lines[at(i)];
+            page.lines.push_back({shared, i, x, top});
+            page.right = std::max(page.right, x + line.right);
+            top += line.height;
+            page.bottom = std::max(page.bottom, top);
+            page.text += line.text + QLatin1Char('\n');
+        }
+    }
+    if (first + take == total) {
+        m_cursor.y = top;
+        m_cursor.pendingAfter = box.spacingAfter;
+        ++m_cursor.block;
+        m_cursor.item = 0;
+    } else {
+        m_cursor.item = first + take;
+        closePage();
+    }
+}
+
+void Layout::placeRow(const Table& table) {
+    const int block = m_cursor.block;
+    const int row = m_cursor.item;
+    const int rows = static_cast<int>(table.rows.size());
+    if (row >= rows) {
+        ++m_cursor.block;
+        m_cursor.item = 0;
+        return;
+    }
+    const TableFormat& format = tableFormat(block);
+    auto box = rowBox(block, row);
+    const bool last = row == rows - 1;
+    const Border above = row == 0 ? format.top : format.insideH;
+    const int height =
+        borderTwips(above) + box->contentHeight + (last ? borderTwips(format.bottom) : 0);
+    const bool empty = !m_open;
+    const int top = m_cursor.y + (row == 0 && !empty ? m_cursor.pendingAfter : 0);
+    if (!empty && top + height > m_doc.section.textHeight()) {
+        closePage();
+        return;
+    }
+    Page& page = openPage();
+    const int x = m_doc.section.marginLeft + format.indent;
+    PageRow placed{box,          x,           top,          height,        above,
+                   std::nullopt, format.left, format.right, format.insideV};
+    if (last)
+        placed.below = format.bottom;
+    page.rows.push_back(placed);
+    const int right = box->cells.empty() ? 0 : box->cells.back().left + box->cells.back().width;
+    page.right = std::max(page.right, x + right + borderTwips(format.right) / 2);
+    page.bottom = std::max(page.bottom, top + height);
+    page.text += box->text + QLatin1Char('\n');
+    m_cursor.y = top + height;
+    m_cursor.pendingAfter = 0;
+    if (last) {
+        ++m_cursor.block;
+        m_cursor.item = 0;
+    } else {
+        ++m_cursor.item;
+    }
+}
+
+// Lays out until one more page is complete; false when there is none.
+bool Layout::paginateNext() {
+    const std::size_t before = m_pages.size();
+    if (m_blocks.size() != m_doc.body.size())
+        invalidateAll();
+    while (m_pages.size() == before && !m_cursor.done) {
+        const int block = m_cursor.block;
+        if (block >= static_cast<int>(m_doc.body.size())) {
+            if (m_open || m_pages.empty())
+                closePage();
+            m_cursor.done = true;
+        } else if (const auto* table = std::get_if<Table>(&m_doc.body[at(block)])) {
+            placeRow(*table);
+        } else {
+            auto box = paragraphBox(block);
+            placeParagraph(*box, box);
+        }
+    }
+    return m_pages.size() > before;
+}
+
+// --- questions ----------------------------------------------------------------
+
+bool Layout::hasPage(int index) {
+    while (static_cast<int>(m_pages.size()) <= index)
+        if (!paginateNext())
+            return false;
+    return index >= 0;
+}
+
+const Page& Layout::page(int index) {
+    if (!hasPage(index))
+        throw platform::RuntimeError(
+            QStringLiteral("The requested member of the collection does not exist."));
+    return m_pages[at(index)];
+}
+
+int Layout::pageCount() {
+    while (paginateNext()) {
+    }
+    return static_cast<int>(m_pages.size());
+}
+
+int Layout::pageOf(const Position& pos) {
+    int index = 0;
+    while (hasPage(index + 1) && !(pos < m_pages[at(index + 1)].start))
+        ++index;
+    return index;
+}
+
+QStringList Layout::pageTexts() {
+    QStringList texts;
+    for (int i = 0; i < pageCount(); ++i)
+        texts << m_pages[at(i)].text;
+    return texts;
+}
+
+} // namespace word

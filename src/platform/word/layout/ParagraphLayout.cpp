@@ -1,0 +1,151 @@
+#include "ParagraphLayout.h"
+
+#include "Resolve.h"
+
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace word {
+
+namespace {
+
+struct RunSpan {
+    int start = 0;
+    int length = 0;
+    RunFormat format;
+};
+
+// Multiple spacing as a whole percentage: 259 (1.08 lines) is 108 %.
+int spacingPercent(int line) {
+    return static_cast<int>(std::lround(line * 127.0 / 72.0)) * 100 / 423;
+}
+
+// Applies the paragraph's line spacing to a single-spaced line; extra space
+// goes below the text, the baseline stays.
+void applySpacing(LineBox& box, const ResolvedParagraph& format) {
+    switch (format.lineRule) {
+    case LineRule::Auto:
+        box.height = box.height * spacingPercent(format.line) / 100;
+        break;
+    case LineRule::Exact:
+        box.height = format.line;
+        break;
+    case LineRule::AtLeast:
+        box.height = std::max(box.height, format.line);
+        break;
+    }
+}
+
+void applyMetrics(LineBox& box, const LineMetrics& m) {
+    const int descent = std::max(0, box.height - box.baseline);
+    box.baseline = std::max(box.baseline, m.ascent);
+    box.height = box.baseline + std::max(descent, m.height - m.ascent);
+}
+
+int alignmentOffset(Alignment alignment, int width, int natural) {
+    switch (alignment) {
+    case Alignment::Right:
+        return std::max(0, width - natural);
+    case Alignment::Center:
+        return std::max(0, (width - natural) / 2);
+    default:
+        return 0;
+    }
+}
+
+std::vector<RunSpan> spansOf(const Paragraph& p, const ParagraphContext& context) {
+    std::vector<RunSpan> spans;
+    int start = 0;
+    for (const Run& run : p.runs) {
+        const int length = static_cast<int>(run.text.size());
+        if (length > 0)
+            spans.push_back(
+                {start, length, resolveRun(run.properties, context.styles, context.tableStyle)});
+        start += length;
+    }
+    return spans;
+}
+
+void fillLine(LineBox& box, const QTextLine& line, const std::vector<RunSpan>& spans,
+              const ResolvedParagraph& format, const ParagraphContext& context, FontCache& fonts) {
+    const int from = line.textStart();
+    const int to = from + line.textLength();
+    for (const RunSpan& span : spans) {
+        if (span.start >= to || span.start + span.length <= from)
+            continue;
+        applyMetrics(box,
+                     fonts.metrics(span.format.font, span.format.halfPoints, span.format.bold));
+    }
+    const int natural = static_cast<int>(std::lround(line.naturalTextWidth()));
+    const int dx = alignmentOffset(format.alignment, context.width, natural);
+    box.right = dx + natural;
+    const QPointF offset(dx, box.baseline - line.ascent());
+    for (const RunSpan& span : spans) {
+        const int a = std::max(from, span.start);
+        const int b = std::min(to, span.start + span.length);
+        if (a >= b)
+            continue;
+        for (const QGlyphRun& glyphs : line.glyphRuns(a, b - a))
+            box.pieces.push_back({glyphs, span.format.color, offset});
+    }
+}
+
+} // namespace
+
+int ParagraphBox::linesHeight() const {
+    int sum = 0;
+    for (const LineBox& line : lines)
+        sum += line.height;
+    return sum;
+}
+
+std::shared_ptr<const ParagraphBox>
+layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, FontCache& fonts) {
+    auto box = std::make_shared<ParagraphBox>();
+    const ResolvedParagraph format =
+        resolveParagraph(paragraph.properties, context.styles, context.tableStyle);
+    box->spacingBefore = format.spacingBefore;
+    box->spacingAfter = format.spacingAfter;
+    box->widowControl = format.widowControl;
+    const std::vector<RunSpan> spans = spansOf(paragraph, context);
+    if (spans.empty()) {
+        const RunFormat mark =
+            resolveRun(paragraph.properties.markRunProperties, context.styles, context.tableStyle);
+        LineBox line;
+        applyMetrics(line, fonts.metrics(mark.font, mark.halfPoints, mark.bold));
+        applySpacing(line, format);
+        box->lines.push_back(std::move(line));
+        return box;
+    }
+    const QString text = paragraph.text();
+    QTextLayout layout(text, fonts.font(spans.front().format.font, spans.front().format.halfPoints,
+                                        spans.front().format.bold));
+    QList<QTextLayout::FormatRange> ranges;
+    for (const RunSpan& span : spans) {
+        QTextCharFormat f;
+        f.setFont(fonts.font(span.format.font, span.format.halfPoints, span.format.bold));
+        ranges.append({span.start, span.length, f});
+    }
+    layout.setFormats(ranges);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTabStopDistance(context.tabStop);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(context.width);
+        line.setPosition(QPointF(0, 0));
+        LineBox box_line;
+        box_line.start = line.textStart();
+        box_line.text = text.mid(line.textStart(), line.textLength());
+        fillLine(box_line, line, spans, format, context, fonts);
+        applySpacing(box_line, format);
+        box->lines.push_back(std::move(box_line));
+    }
+    layout.endLayout();
+    return box;
+}
+
+} // namespace word

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "../model/Table.h"
+#include "ParagraphLayout.h"
+#include "Resolve.h"
+
+namespace word {
+
+// A paragraph placed in a cell, `y` below the cell's content top.
+struct PlacedParagraph {
+    std::shared_ptr<const ParagraphBox> box;
+    int y = 0;
+};
+
+// One cell of a laid-out row, x from the table's left edge.
+struct CellBox {
+    int left = 0;     // grid line on the cell's left
+    int width = 0;    // grid column width
+    int textLeft = 0; // where the text starts
+    std::optional<Border> diagonalDown, diagonalUp;
+    std::vector<PlacedParagraph> paragraphs;
+    int height = 0;
+};
+
+// A row without its borders: its content height is its tallest cell.
+struct RowBox {
+    std::vector<CellBox> cells;
+    int contentHeight = 0;
+    QString text; // cells' paragraphs, one per line
+};
+
+std::shared_ptr<const RowBox> layoutRow(const Table& table, int row, const TableFormat& format,
+                                        const Styles& styles, int tabStop, FontCache& fonts);
+
+} // namespace word
