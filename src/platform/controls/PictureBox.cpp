@@ -1,10 +1,314 @@
 #include "PictureBox.h"
 
+#include "../picture/Picture.h"
+#include "Twips.h"
+
+#include <QChildEvent>
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
 namespace platform {
+
+namespace {
+
+constexpr int kBorderPixels = 2;
+
+// The sunken frame of a bordered box, painted above the box's children so
+// that a child larger than the client area disappears under it.
+class BorderFrame final : public QWidget {
+public:
+    explicit BorderFrame(QWidget* box) : QWidget(box) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(box->rect());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        qDrawWinPanel(&painter, rect(), palette(), true, nullptr);
+    }
+};
+
+int buttonMask(Qt::MouseButtons buttons) {
+    int mask = 0;
+    if (buttons & Qt::LeftButton)
+        mask |= PictureBox::LeftButton;
+    if (buttons & Qt::RightButton)
+        mask |= PictureBox::RightButton;
+    if (buttons & Qt::MiddleButton)
+        mask |= PictureBox::MiddleButton;
+    return mask;
+}
+
+QRectF pixelsOf(const QRectF& twips, int dpi) {
+    const double f = static_cast<double>(dpi) / kTwipsPerInch;
+    return {twips.x() * f, twips.y() * f, twips.width() * f, twips.height() * f};
+}
+
+// Where a box's client area starts inside its container, in pixels.
+int containerOffset(const QWidget* box) {
+    const auto* container = qobject_cast<const PictureBox*>(box->parentWidget());
+    return container ? container->borderPixels() : 0;
+}
+
+} // namespace
+
+int PictureBox::shiftMaskOf(Qt::KeyboardModifiers modifiers) {
+    int mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= ShiftMask;
+    if (modifiers & Qt::ControlModifier)
+        mask |= CtrlMask;
+    if (modifiers & Qt::AltModifier)
+        mask |= AltMask;
+    return mask;
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+}
+
+void PictureBox::setBackColor(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(backgroundRole(), colour);
+    setPalette(p);
+    if (m_autoRedraw)
+        startImage(false);
+    update();
+}
+
+QColor PictureBox::backColor() const {
+    return palette().color(backgroundRole());
+}
+
+void PictureBox::setBorderSingle(bool on) {
+    if (on == hasBorder())
+        return;
+    if (on) {
+        m_border = new BorderFrame(this);
+        m_border->show();
+    } else {
+        delete m_border;
+        m_border = nullptr;
+    }
+    if (m_autoRedraw)
+        startImage(true);
+    update();
+}
+
+int PictureBox::borderPixels() const {
+    return hasBorder() ? kBorderPixels : 0;
+}
+
+float PictureBox::borderTwips() const {
+    return static_cast<float>(pixelsToTwips(borderPixels(), logicalDpi(this)));
+}
+
+// --- geometry -------------------------------------------------------------
+
+QRect PictureBox::pixelRectOf(const TwipsGeometry& g) const {
+    const int dpi = logicalDpi(this);
+    const int offset = containerOffset(this);
+    return {twipsToPixels(g.left, dpi) + offset, twipsToPixels(g.top, dpi) + offset,
+            twipsToPixels(g.width, dpi), twipsToPixels(g.height, dpi)};
+}
+
+PictureBox::TwipsGeometry PictureBox::currentTwips() const {
+    // Kept as set unless someone placed the box in pixels since.
+    if (pixelRectOf(m_twips) == geometry())
+        return m_twips;
+    const int dpi = logicalDpi(this);
+    const int offset = containerOffset(this);
+    auto t = [dpi](int px) { return static_cast<float>(pixelsToTwips(px, dpi)); };
+    const QRect g = geometry();
+    return {t(g.x() - offset), t(g.y() - offset), t(g.width()), t(g.height())};
+}
+
+void PictureBox::place(const TwipsGeometry& g) {
+    m_twips = g;
+    setGeometry(pixelRectOf(g));
+    if (m_border)
+        m_border->setGeometry(rect());
+    if (m_autoRedraw && m_image.size() != imagePixelSize())
+        startImage(true);
+}
+
+void PictureBox::setTwipsGeometry(float left, float top, float width, float height) {
+    place({left, top, width, height});
+}
+
+void PictureBox::moveTwips(float left, float top) {
+    TwipsGeometry g = currentTwips();
+    g.left = left;
+    g.top = top;
+    place(g);
+}
+
+void PictureBox::setTwipsWidth(float width) {
+    TwipsGeometry g = currentTwips();
+    g.width = width;
+    place(g);
+}
+
+void PictureBox::setTwipsHeight(float height) {
+    TwipsGeometry g = currentTwips();
+    g.height = height;
+    place(g);
+}
+
+float PictureBox::twipsLeft() const {
+    return currentTwips().left;
+}
+float PictureBox::twipsTop() const {
+    return currentTwips().top;
+}
+float PictureBox::twipsWidth() const {
+    return currentTwips().width;
+}
+float PictureBox::twipsHeight() const {
+    return currentTwips().height;
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_border)
+        m_border->setGeometry(rect());
+    if (m_autoRedraw && m_image.size() != imagePixelSize())
+        startImage(true);
+}
+
+void PictureBox::childEvent(QChildEvent* event) {
+    QWidget::childEvent(event);
+    // The frame stays above every child.
+    if (m_border && event->child() != m_border &&
+        (event->added() || event->type() == QEvent::ChildPolished))
+        m_border->raise();
+}
+
+// --- picture and persistent image -----------------------------------------
+
+void PictureBox::setPicture(const QImage& picture) {
+    m_picture = picture;
+    if (m_autoSize)
+        fitToPicture();
+    if (m_autoRedraw)
+        startImage(false);
+    update();
+}
+
+void PictureBox::clearPicture() {
+    m_picture = QImage();
+    if (m_autoRedraw)
+        startImage(false);
+    update();
+}
+
+void PictureBox::setAutoSize(bool on) {
+    m_autoSize = on;
+    if (on)
+        fitToPicture();
+}
+
+void PictureBox::fitToPicture() {
+    if (m_picture.isNull())
+        return;
+    const QSize natural = pictureTwipsSize(m_picture);
+    TwipsGeometry g = currentTwips();
+    g.width = static_cast<float>(natural.width()) + 2 * borderTwips();
+    g.height = static_cast<float>(natural.height()) + 2 * borderTwips();
+    place(g);
+}
+
+void PictureBox::setAutoRedraw(bool on) {
+    m_autoRedraw = on;
+    if (on)
+        startImage(false);
+    else
+        m_image = QImage();
+    update();
+}
+
+double PictureBox::dpr() const {
+    return devicePixelRatioF();
+}
+
+QSize PictureBox::imagePixelSize() const {
+    const QSize client = size() - QSize(2 * borderPixels(), 2 * borderPixels());
+    return client.expandedTo(QSize(1, 1)) * dpr();
+}
+
+void PictureBox::startImage(bool keepDrawing) {
+    const QImage previous = m_image;
+    m_image = QImage(imagePixelSize(), QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(dpr());
+    m_image.fill(backColor());
+    QPainter painter(&m_image);
+    if (!m_picture.isNull()) {
+        const QSize natural = pictureTwipsSize(m_picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(pixelsOf(QRectF(QPointF(0, 0), natural), logicalDpi(this)), m_picture);
+    }
+    if (keepDrawing && !previous.isNull())
+        painter.drawImage(QPointF(0, 0), previous);
+}
+
+void PictureBox::paintPicture(const QImage& picture, const QRectF& target, const QRectF& source) {
+    if (m_image.isNull() || m_image.size() != imagePixelSize())
+        startImage(true);
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(pixelsOf(target, logicalDpi(this)), picture,
+                      pixelsOf(source, pictureDpi(picture)));
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPointF corner(borderPixels(), borderPixels());
+    if (m_autoRedraw && !m_image.isNull()) {
+        painter.drawImage(corner, m_image);
+    } else if (!m_picture.isNull()) {
+        const QSize natural = pictureTwipsSize(m_picture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(
+            pixelsOf(QRectF(QPointF(0, 0), natural), logicalDpi(this)).translated(corner),
+            m_picture);
+    }
+}
+
+// --- mouse ----------------------------------------------------------------
+
+QPointF PictureBox::twipsOf(const QPointF& pixels) const {
+    const int dpi = logicalDpi(this);
+    const QPointF client = pixels - QPointF(borderPixels(), borderPixels());
+    return {pixelsToTwips(client.x(), dpi), pixelsToTwips(client.y(), dpi)};
+}
+
+void PictureBox::report(QMouseEvent* event, MouseSignal signal, Qt::MouseButtons buttons) {
+    // A box nobody listens to passes the event on, as a plain panel does.
+    if (!isSignalConnected(QMetaMethod::fromSignal(signal))) {
+        event->ignore();
+        return;
+    }
+    const QPointF t = twipsOf(event->position());
+    emit(this->*signal)(buttonMask(buttons), shiftMaskOf(event->modifiers()),
+                        static_cast<float>(t.x()), static_cast<float>(t.y()));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    report(event, &PictureBox::mouseDown, event->button());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    report(event, &PictureBox::mouseMove, event->buttons());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    report(event, &PictureBox::mouseUp, event->button());
 }
 
 } // namespace platform

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "../app/Services.h"
+#include "../platform/controls/FormWindow.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class QGroupBox;
+class QMouseEvent;
+class QPushButton;
+class QScrollBar;
+class QTreeWidget;
+
+namespace platform {
+class PictureBox;
+}
+
+// The preview window: the page list, the page view with its zoom buttons,
+// and the buttons that save the result or go back to the entry window.
+// Created hidden on first use; constructing it runs Form_Load.
+class Form2 : public platform::FormWindow {
+    Q_OBJECT
+public:
+    explicit Form2(const app::Services& services, QWidget* parent = nullptr);
+
+    // Controls, named as the window knows them.
+    QScrollBar* HScroll1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    platform::PictureBox* Picture2 = nullptr; // viewport
+    platform::PictureBox* Picture1 = nullptr; // page canvas, inside Picture2
+    QGroupBox* Frame1 = nullptr;
+    platform::PictureBox* Zoom_Ori = nullptr; // unscaled page picture, hidden
+    QPushButton* PushButton1 = nullptr;       // Zoom In
+    QPushButton* PushButton2 = nullptr;       // Zoom Out
+    QPushButton* PushButton6 = nullptr;       // Save Results To Word File
+    QPushButton* PushButton8 = nullptr;       // < Back
+    QTreeWidget* ListView1 = nullptr;         // page list
+    // Page-picture slots: slot n-1 holds page n. Never removed; a missing
+    // element is a null pointer.
+    std::vector<platform::PictureBox*> Image1;
+
+    // Path of the temporary document of the result on show.
+    QString mWordFile;
+    bool mFirstActivation = false;
+
+    // Page view state, all sizes in twips.
+    float mZoom = 0.0f;
+    int32_t mBaseWidth = 0;
+    int32_t mBaseHeight = 0;
+    int32_t mScaledWidth = 0;
+    int32_t mScaledHeight = 0;
+    int16_t mHScrollUnit = 0;
+    int16_t mVScrollUnit = 0;
+    float mDownX = 0.0f;
+    float mDownY = 0.0f;
+
+    // Page list and slots, as the page exporter fills them.
+    void clearPageList();
+    void addPageItem(const QString& text);
+    bool hasImageSlot(int index) const;
+    // Fails when the slot exists already.
+    void createImageSlot(int index);
+    // Both fail when the slot does not exist.
+    void setSlotPicture(int index, const QImage& picture);
+    QImage slotPicture(int index) const;
+    // The page canvas takes the picture (and its size once sizing is on).
+    void setCanvasPicture(const QImage& picture);
+
+    // Window handlers.
+    void Form_Load();
+    void Form_Activate();
+    void Form_QueryUnload();
+    void Form_Unload();
+    void ListView1_Click();
+    void ListView1_KeyUp(int keyCode, int shift);
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton6_Click();
+    void PushButton8_Click();
+
+    // Page view.
+    void LoadPageView(const QImage& picture);
+    // True when the page was drawn; false when it hit the size limit.
+    bool RedrawImage();
+    void SetupScrollbars();
+    void ZoomStep(int32_t direction);
+    // True when the factor was accepted and the page drawn.
+    bool SetZoom(float zoom);
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void Picture1_MouseDown(int button, int shift, float x, float y);
+    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseUp(int button, int shift, float x, float y);
+    void SetHScrollbarByPercent(QScrollBar& bar, int16_t percent);
+    void SetVScrollbarByPercent(QScrollBar& bar, int16_t percent);
+
+    // Drawings that reach either limit are not made.
+    static constexpr int32_t kMaxDrawWidth = 9900;
+    static constexpr int32_t kMaxDrawHeight = 7700;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createViewControls();
+    void createButtons();
+    void createPageList();
+    void setTabOrder();
+    void wireHandlers();
+    void watchPointer();
+    void showChosenPage();
+    void onPointerMove(QWidget* over, const QMouseEvent& event);
+    void baseSizeFromHolder();
+    platform::PictureBox* slot(int index) const;
+
+    app::Services m_services;
+};
