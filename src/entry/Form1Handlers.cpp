@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -193,13 +194,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == txtCalledBy)
             txtCalledBy_GotFocus();
     } else if (event->type() == QEvent::MouseMove) {
-        onPointerMove(watched);
+        // A move that a control passed on to its container belongs to the control.
+        auto* control = static_cast<QWidget*>(watched);
+        if (!control->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            onPointerMove(watched);
     }
     return platform::FormWindow::eventFilter(watched, event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
-    pointerOverBackground();
+    if (!childAt(event->position().toPoint()))
+        pointerOverBackground();
     platform::FormWindow::mouseMoveEvent(event);
 }
 
