@@ -1,0 +1,72 @@
+#include "EngineFixture.h"
+
+#include "platform/automation/AutomationRegistry.h"
+
+#include <QtTest>
+
+class WordApplicationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void registryCreatesAndFindsRunningInstances() {
+        testing::FakeClipboard clipboard;
+        platform::AutomationRegistry registry;
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
+                                 registry.createObject(QStringLiteral("Word.Application")));
+        word::registerEngine(registry, clipboard);
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
+                                 registry.getObject(QStringLiteral("Word.Application")));
+        auto app = registry.create<word::Application>(QStringLiteral("Word.Application"));
+        QCOMPARE(app->defaultProperty().toString(), QStringLiteral("Microsoft Word"));
+        auto running = registry.attach<word::Application>(QStringLiteral("word.application"));
+        QCOMPARE(running.shared(), app.shared());
+        app->Quit();
+        QVERIFY(!app->isRunning());
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
+                                 registry.getObject(QStringLiteral("Word.Application")));
+    }
+
+    void aQuitApplicationAndAClosedDocumentFail() {
+        EngineFixture e;
+        auto second = e.app->Documents().Add();
+        QCOMPARE(e.app->ActiveDocument(), second);
+        second->Close();
+        QCOMPARE(e.app->ActiveDocument(), e.doc);
+        QCOMPARE(e.app->Documents().Count(), 1);
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, second->Range());
+        e.app->setDisplayAlerts(false);
+        e.app->Quit();
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.app->Documents());
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.sel().TypeText(QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.app->Quit());
+    }
+
+    void noDocumentMeansNoSelection() {
+        testing::FakeClipboard clipboard;
+        auto app = word::Application::create(clipboard);
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, app->Selection());
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, app->ActiveDocument());
+    }
+
+    void pageCountAndUnknownProperties() {
+        EngineFixture e;
+        QCOMPARE(e.doc->BuiltInDocumentProperties(14).toInt(), 1);
+        e.typeLines(80);
+        QCOMPARE(e.doc->BuiltInDocumentProperties(14).toInt(), 3);
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.doc->BuiltInDocumentProperties(1));
+    }
+
+    void anEmptyReferenceFailsLikeAnUnsetVariable() {
+        platform::Ref<word::Application> app;
+        try {
+            app->Documents();
+            QFAIL("no failure");
+        } catch (const platform::RuntimeError& error) {
+            QCOMPARE(error.description(),
+                     QStringLiteral("Object variable or With block variable not set"));
+        }
+    }
+};
+
+QTEST_MAIN(WordApplicationTest)
+#include "test_word_application.moc"

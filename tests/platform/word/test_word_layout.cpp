@@ -1,0 +1,162 @@
+#include "EngineFixture.h"
+
+#include "platform/picture/Picture.h"
+#include "platform/word/paint/PageRenderer.h"
+
+#include <QtTest>
+
+using word::Position;
+
+namespace {
+
+int firstLineHeight(EngineFixture& e) {
+    return e.doc->layout().page(0).lines.at(0).paragraph->lines.at(0).height;
+}
+
+// Tops of the body lines on page 0, in order.
+QList<int> lineTops(EngineFixture& e) {
+    QList<int> tops;
+    for (const auto& line : e.doc->layout().page(0).lines)
+        tops << line.y;
+    return tops;
+}
+
+} // namespace
+
+class WordLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineHeightsComeFromTheFontTables() {
+        // Single spacing inside a "Table Grid" cell, in twips.
+        const struct {
+            const char* font;
+            int points;
+            int height;
+        } cases[] = {{"Tahoma", 11, 220},
+                     {"Tahoma", 14, 280},
+                     {"Liberation Sans", 10, 230},
+                     {"DejaVu Sans", 11, 256},
+                     {"DejaVu Sans", 28, 652}};
+        for (const auto& c : cases) {
+            EngineFixture e;
+            e.doc->Tables().Add(e.sel().Range(), 1, 1, 1, 0);
+            e.sel().Font().setName(QString::fromLatin1(c.font));
+            e.sel().Font().setSize(c.points);
+            e.sel().TypeText(QStringLiteral("Xg"));
+            const word::PageRow& row = e.doc->layout().page(0).rows.at(0);
+            QCOMPARE(row.row->contentHeight, c.height);
+        }
+    }
+
+    void multipleSpacingAndParagraphSpacing() {
+        EngineFixture e; // document defaults: line 259 auto (108 %), 160 after
+        e.sel().Font().setName(QStringLiteral("Tahoma"));
+        e.sel().Font().setSize(11);
+        e.sel().TypeText(QStringLiteral("one\rtwo"));
+        QCOMPARE(firstLineHeight(e), 220 * 108 / 100);
+        QCOMPARE(lineTops(e), (QList<int>{0, 237 + 160}));
+    }
+
+    void emptyParagraphsTakeTheirMarksHeight() {
+        EngineFixture e;
+        e.sel().Font().setName(QStringLiteral("Tahoma"));
+        e.sel().Font().setSize(28);
+        e.sel().TypeText(QStringLiteral("BIG"));
+        e.sel().Font().setSize(10);
+        e.sel().TypeParagraph();
+        e.sel().TypeParagraph();
+        e.sel().Font().setSize(28); // formats the new empty paragraph's mark too
+        e.sel().TypeText(QStringLiteral("BIG"));
+        const int big = 560 * 108 / 100;
+        const int small = 200 * 108 / 100;
+        QCOMPARE(lineTops(e), (QList<int>{0, big + 160, big + small + 320}));
+    }
+
+    void pageBreaksInsideAParagraphKeepTwoLinesEachSide() {
+        EngineFixture e;
+        e.sel().Font().setName(QStringLiteral("Tahoma"));
+        // 11 pt Tahoma lines are 237 twips high with 160 after: 32 of them
+        // leave room for one more line on the 12960-twip text area...
+        const int perPage = 33;
+        e.typeLines(perPage - 1);
+        // ...so a longer paragraph moves whole: one line may not stay behind.
+        e.sel().TypeText(QString(QStringLiteral("word ")).repeated(60));
+        word::Layout& layout = e.doc->layout();
+        QCOMPARE(layout.pageCount(), 2);
+        QCOMPARE(layout.page(1).start, Position::body(perPage - 1, 0));
+        QCOMPARE(layout.page(0).lines.size(), std::size_t(perPage - 1));
+        // ...and 31 for two lines: a longer paragraph splits inside it.
+        EngineFixture f;
+        f.sel().Font().setName(QStringLiteral("Tahoma"));
+        f.typeLines(perPage - 2);
+        f.sel().TypeText(QString(QStringLiteral("word ")).repeated(100));
+        word::Layout& l = f.doc->layout();
+        QCOMPARE(l.pageCount(), 2);
+        const Position start = l.page(1).start;
+        QCOMPARE(start.block, perPage - 2);
+        QVERIFY(start.offset > 0);
+        QVERIFY(l.page(1).lines.size() >= 2);
+        QCOMPARE(l.page(0).lines.back().line, 1);
+    }
+
+    void tableRowsMoveWholeToTheNextPage() {
+        EngineFixture e;
+        e.doc->Tables().Add(e.sel().Range(), 60, 2, 1, 0);
+        for (int r = 0; r < 60; ++r) {
+            e.sel().TypeText(QStringLiteral("row %1").arg(r));
+            e.sel().MoveRight(12);
+            e.sel().TypeText(QStringLiteral("first\rsecond\rthird"));
+            e.sel().MoveRight(12);
+        }
+        word::Layout& layout = e.doc->layout();
+        QVERIFY(layout.pageCount() >= 2);
+        const word::Page& second = layout.page(1);
+        QVERIFY(second.start.atRowStart());
+        const int firstRowOnSecond = second.start.row;
+        QVERIFY(second.text.startsWith(
+            QStringLiteral("row %1\nfirst\nsecond\nthird").arg(firstRowOnSecond)));
+        const word::Page& first = layout.page(0);
+        QVERIFY(first.text.endsWith(
+            QStringLiteral("row %1\nfirst\nsecond\nthird\n").arg(firstRowOnSecond - 1)));
+        QVERIFY(first.bottom <= 12960);
+        QVERIFY(first.bottom + second.rows.front().height > 12960);
+    }
+
+    void picturesAreOneToOneAndWidenForTheMargin() {
+        EngineFixture e;
+        e.sel().TypeText(QStringLiteral("text"));
+        QImage picture = word::renderPage(e.doc->layout(), 0, {192});
+        QCOMPARE(platform::pictureDpi(picture), 192);
+        QCOMPARE(platform::pictureTwipsSize(picture).width(), 9360);
+        // Heights are whole pixels: within one pixel of the page's last line.
+        QVERIFY(std::abs(platform::pictureTwipsSize(picture).height() -
+                         e.doc->layout().page(0).bottom) <= 1440 / 192);
+        auto t = e.doc->Tables().Add(e.sel().Range(), 1, 2, 1, 0);
+        t->Columns(1).setWidth(300);
+        t->Columns(2).setWidth(300);
+        picture = word::renderPage(e.doc->layout(), 0, {96});
+        // The grid, plus half of the left and right single rules.
+        QVERIFY(std::abs(platform::pictureTwipsSize(picture).width() - 12010) <= 15);
+    }
+
+    void doubleRulesShowTwoLines() {
+        for (int dpi : {96, 192}) {
+            EngineFixture e;
+            auto t = e.doc->Tables().Add(e.sel().Range(), 1, 1, 1, 0);
+            t->Borders(-1).setLineStyle(7);
+            const QImage picture = word::renderPage(e.doc->layout(), 0, {dpi});
+            int runs = 0;
+            bool dark = false;
+            for (int y = 0; y < picture.height() / 2; ++y) {
+                const bool now = qGray(picture.pixel(picture.width() / 2, y)) < 128;
+                runs += now && !dark ? 1 : 0;
+                dark = now;
+            }
+            QCOMPARE(runs, 2);
+        }
+    }
+};
+
+QTEST_MAIN(WordLayoutTest)
+#include "test_word_layout.moc"
