@@ -61,7 +61,7 @@ QVariant Document::BuiltInDocumentProperties(int property) {
 
 void Document::SaveAs(const QString& path) {
     checkOpen();
-    saveDocumentFile(m_model, path);
+    saveDocumentFile(m_model, path, m_layout);
     m_path = path;
 }
 
@@ -70,7 +70,7 @@ void Document::Close(std::optional<int> saveChanges) {
     if (saveChanges.value_or(wd::DoNotSaveChanges) == wd::SaveChanges) {
         if (m_path.isEmpty())
             failBadParameter();
-        saveDocumentFile(m_model, m_path);
+        saveDocumentFile(m_model, m_path, m_layout);
     }
     Application* app = m_app;
     m_app = nullptr;

@@ -1,5 +1,6 @@
 #include "DocumentFiles.h"
 
+#include "../layout/Layout.h"
 #include "DocumentPackage.h"
 #include "FileBytes.h"
 #include "platform/errors/RuntimeError.h"
@@ -13,10 +14,21 @@ constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
 } // namespace
 
-void saveDocumentFile(const DocumentModel& doc, const QString& path) {
+void saveDocumentFile(const DocumentModel& doc, const QString& path, Layout& layout) {
     io::PackageStatistics statistics = io::textStatistics(doc);
+    statistics.pages = layout.pageCount();
+    for (int page = 0; page < statistics.pages; ++page) {
+        const Page& laidOut = layout.page(page);
+        statistics.lines += int(laidOut.lines.size() + laidOut.rows.size());
+    }
     const QByteArray bytes = io::packDocument(doc, statistics, QDateTime::currentDateTimeUtc());
     io::writeFileAtomically(path, bytes);
+}
+
+void saveDocumentFile(const DocumentModel& doc, const QString& path) {
+    FontCache fonts;
+    Layout layout(doc, fonts);
+    saveDocumentFile(doc, path, layout);
 }
 
 DocumentModel openDocumentFile(const QString& path) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "generation/AgendaTyping.h"
+
+#include <memory>
+#include <vector>
+
+namespace word {
+class Application;
+class Document;
+} // namespace word
+
+namespace agenda {
+
+// A named meeting of the comparison set.
+struct Case {
+    QString name;
+    MeetingAgenda::MeetingData meeting;
+};
+
+// The documents every file format check runs over: the sample; 1, 12, 40
+// and 200 items; long lists; long details; empty fields; non-Latin text.
+std::vector<Case> comparisonCases();
+
+// The agenda typed into a new document of `app` by the builder's own
+// statements; any failing statement throws.
+std::shared_ptr<word::Document> buildAgenda(const std::shared_ptr<word::Application>& app,
+                                            const MeetingAgenda::MeetingSource& meeting);
+
+} // namespace agenda

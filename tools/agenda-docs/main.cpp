@@ -1,0 +1,99 @@
+// agenda-docs: writes the comparison set of agenda documents with the
+// document engine and reports, as JSON on standard output, what the engine
+// makes of each saved file when it opens it again: its pages, the text of
+// every page, and how long saving, opening and rendering took.
+//
+//   agenda-docs [--pictures] OUTPUT_FOLDER [CASE...]
+//
+// With --pictures every page is also written as NAME-N.png beside the file.
+
+#include "AgendaCases.h"
+
+#include "platform/word/automation/Application.h"
+#include "platform/word/automation/Document.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+// The engine asks for a clipboard only when a page is copied as a picture.
+class NoClipboard : public platform::Clipboard {
+public:
+    void setPicture(const QImage&) override {}
+    QImage picture() override { return {}; }
+};
+
+double millisecondsSince(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clipboard& clipboard,
+                    bool pictures) {
+    const QString path = QDir(folder).filePath(c.name + QStringLiteral(".doc"));
+    auto builder = word::Application::create(clipboard);
+    auto built = agenda::buildAgenda(builder, c.meeting);
+    const int builtPages = built->layout().pageCount();
+    QElapsedTimer timer;
+    timer.start();
+    built->SaveAs(path);
+    const double saveMs = millisecondsSince(timer);
+    builder->Quit();
+
+    auto reader = word::Application::create(clipboard);
+    timer.restart();
+    auto opened = reader->Documents().Open(path);
+    opened->Repaginate();
+    const double openMs = millisecondsSince(timer);
+    timer.restart();
+    word::Layout& layout = opened->layout();
+    std::vector<QImage> images;
+    for (int page = 0; page < layout.pageCount(); ++page)
+        images.push_back(word::renderPage(layout, page));
+    const double renderMs = millisecondsSince(timer);
+    for (std::size_t page = 0; pictures && page < images.size(); ++page)
+        images[page].save(QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(c.name).arg(page + 1)));
+    const QStringList texts = layout.pageTexts();
+    reader->Quit();
+
+    QJsonObject result;
+    result[QStringLiteral("name")] = c.name;
+    result[QStringLiteral("file")] = path;
+    result[QStringLiteral("builtPages")] = builtPages;
+    result[QStringLiteral("pages")] = int(texts.size());
+    result[QStringLiteral("pageTexts")] = QJsonArray::fromStringList(texts);
+    result[QStringLiteral("saveMs")] = saveMs;
+    result[QStringLiteral("openMs")] = openMs;
+    result[QStringLiteral("renderMs")] = renderMs;
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool pictures = args.removeAll(QStringLiteral("--pictures")) > 0;
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: agenda-docs [--pictures] OUTPUT_FOLDER [CASE...]\n");
+        return 2;
+    }
+    QDir().mkpath(args.first());
+    NoClipboard clipboard;
+    QJsonArray results;
+    for (const agenda::Case& c : agenda::comparisonCases()) {
+        if (args.size() > 1 && !args.mid(1).contains(c.name))
+            continue;
+        results.append(runCase(c, args.first(), clipboard, pictures));
+    }
+    std::fputs(QJsonDocument(results).toJson().constData(), stdout);
+    return 0;
+}
