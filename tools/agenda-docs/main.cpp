@@ -58,7 +58,8 @@ QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clip
         images.push_back(word::renderPage(layout, page));
     const double renderMs = millisecondsSince(timer);
     for (std::size_t page = 0; pictures && page < images.size(); ++page)
-        images[page].save(QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(c.name).arg(page + 1)));
+        images[page].save(
+            QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(c.name).arg(page + 1)));
     const QStringList texts = layout.pageTexts();
     reader->Quit();
 

@@ -192,6 +192,33 @@ private slots:
         QVERIFY(std::holds_alternative<Paragraph>(doc.body.back()));
     }
 
+    // Other writers name and place their parts differently; the package's
+    // relationships say where they are.
+    void partsAreFoundThroughRelationships() {
+        const QByteArray rels =
+            "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+            "<Relationship Id=\"a\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+            "relationships/officeDocument\" Target=\"/content/main.xml\"/></Relationships>";
+        const QByteArray mainRels =
+            "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+            "<Relationship Id=\"b\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+            "relationships/styles\" Target=\"../shared/look.xml\"/></Relationships>";
+        const QByteArray styles =
+            "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+            "<w:docDefaults><w:rPrDefault><w:rPr><w:sz w:val=\"30\"/></w:rPr></w:rPrDefault>"
+            "</w:docDefaults></w:styles>";
+        const DocumentModel doc = io::unpackDocument(
+            hostile::pack({{"[Content_Types].xml", "<Types/>"},
+                           {"_rels/.rels", rels},
+                           {"content/_rels/main.xml.rels", mainRels},
+                           {"content/main.xml",
+                            hostile::documentWithBody("<w:p><w:r><w:t>moved</w:t></w:r></w:p>")},
+                           {"shared/look.xml", styles}}));
+        QCOMPARE(std::get<Paragraph>(doc.body.front()).text(), QStringLiteral("moved"));
+        QCOMPARE(doc.styles.defaults.run.sizeHalfPoints, std::optional<int>(30));
+        QCOMPARE(doc.settings.compatibilityMode, 12); // no settings: as other readers assume
+    }
+
     void openingNamesTheFile() {
         QTemporaryDir dir;
         const QString missing = dir.filePath("missing.doc");

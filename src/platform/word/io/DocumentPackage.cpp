@@ -94,8 +94,8 @@ DocumentModel unpackDocument(const QByteArray& bytes, const ZipLimits& limits) {
     const QString stylesName = relatedPartName(zip, documentName, QStringLiteral("styles"));
     doc.styles = zip.contains(stylesName) ? readStylesPart(zip.read(stylesName)) : Styles{};
     const QString settingsName = relatedPartName(zip, documentName, QStringLiteral("settings"));
-    if (zip.contains(settingsName))
-        doc.settings = readSettingsPart(zip.read(settingsName));
+    doc.settings = zip.contains(settingsName) ? readSettingsPart(zip.read(settingsName))
+                                              : Settings{720, unstatedCompatibilityMode};
     readDocumentPart(zip.read(documentName), doc);
     return doc;
 }

@@ -20,7 +20,8 @@ void writeCompatSetting(XmlPartWriter& xml, const QString& name, int value) {
 void readCompatibilityMode(SafeXmlReader& xml, Settings& settings) {
     while (xml.nextChild(2)) {
         if (xml.is(u"compatSetting") && wordValue(xml, u"name") == u"compatibilityMode")
-            settings.compatibilityMode = std::clamp(wordNumber(xml).value_or(12), 11, 15);
+            settings.compatibilityMode =
+                std::clamp(wordNumber(xml).value_or(unstatedCompatibilityMode), 11, 15);
         xml.skipElement();
     }
 }
@@ -51,8 +52,7 @@ QByteArray writeSettingsPart(const Settings& settings) {
 
 Settings readSettingsPart(const QByteArray& bytes) {
     Settings settings;
-    // A file without a compatibility mode is laid out the way Word 2007 did.
-    settings.compatibilityMode = 12;
+    settings.compatibilityMode = unstatedCompatibilityMode;
     SafeXmlReader xml(bytes, QStringLiteral("word/settings.xml"));
     xml.enterRoot(u"settings");
     while (xml.nextChild(1)) {
