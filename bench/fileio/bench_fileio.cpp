@@ -13,15 +13,9 @@
 
 namespace {
 
-class NoClipboard : public platform::Clipboard {
-public:
-    void setPicture(const QImage&) override {}
-    QImage picture() override { return {}; }
-};
-
 // One built document per case, laid out, and a folder for its files.
 struct Fixture {
-    NoClipboard clipboard;
+    agenda::NoClipboard clipboard;
     QTemporaryDir dir;
     std::shared_ptr<word::Application> app = word::Application::create(clipboard);
     std::shared_ptr<word::Document> doc;

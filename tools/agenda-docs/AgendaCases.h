@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/AgendaTyping.h"
+#include "platform/clipboard/Clipboard.h"
 
 #include <memory>
 #include <vector>
@@ -11,6 +12,13 @@ class Document;
 } // namespace word
 
 namespace agenda {
+
+// The engine asks for a clipboard only when a page is copied as a picture.
+class NoClipboard final : public platform::Clipboard {
+public:
+    void setPicture(const QImage&) override {}
+    QImage picture() override { return {}; }
+};
 
 // A named meeting of the comparison set.
 struct Case {

@@ -23,13 +23,6 @@
 
 namespace {
 
-// The engine asks for a clipboard only when a page is copied as a picture.
-class NoClipboard : public platform::Clipboard {
-public:
-    void setPicture(const QImage&) override {}
-    QImage picture() override { return {}; }
-};
-
 double millisecondsSince(const QElapsedTimer& timer) {
     return double(timer.nsecsElapsed()) / 1e6;
 }
@@ -88,7 +81,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QDir().mkpath(args.first());
-    NoClipboard clipboard;
+    agenda::NoClipboard clipboard;
     QJsonArray results;
     for (const agenda::Case& c : agenda::comparisonCases()) {
         if (args.size() > 1 && !args.mid(1).contains(c.name))
