@@ -2,7 +2,6 @@
 
 #include "../platform/errors/RuntimeError.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -17,24 +16,14 @@ template <typename T> T checked(double whole) {
     return static_cast<T>(whole);
 }
 
-double nearestEven(double value) {
-    // nearbyint follows the current rounding mode; make sure it is the
-    // default one, whatever a library may have set.
-    const int mode = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double whole = std::nearbyint(value);
-    std::fesetround(mode);
-    return whole;
-}
-
 } // namespace
 
 int32_t roundToInt32(double value) {
-    return checked<int32_t>(nearestEven(value));
+    return checked<int32_t>(std::nearbyint(value));
 }
 
 int16_t roundToInt16(double value) {
-    return checked<int16_t>(nearestEven(value));
+    return checked<int16_t>(std::nearbyint(value));
 }
 
 int32_t floorToInt32(double value) {
