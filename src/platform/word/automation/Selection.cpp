@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <limits>
+
 namespace word {
 
 Document& Selection::document() {
@@ -138,9 +140,13 @@ int Selection::MoveDown(int unit, int count, int extend) {
     return moved;
 }
 
+// The start of page `page`, or of the last page when there are fewer; only
+// the pages up to it are laid out.
 Position Selection::pageStart(int page) {
     Layout& layout = document().layout();
-    return layout.page(std::clamp(page, 0, layout.pageCount() - 1)).start;
+    page = std::max(page, 0);
+    return layout.hasPage(page) ? layout.page(page).start
+                                : layout.page(layout.pageCount() - 1).start;
 }
 
 word::Range Selection::GoTo(int what, int which, const QVariant& name, int count) {
@@ -152,11 +158,11 @@ word::Range Selection::GoTo(int what, int which, const QVariant& name, int count
     if (which == wd::GoToAbsolute)
         target = (name.isValid() ? name.toInt() : count) - 1;
     else if (which == wd::GoToNext)
-        target = layout.hasPage(current + count) ? current + count : layout.pageCount() - 1;
+        target = current + count;
     else if (which == wd::GoToPrevious)
         target = std::max(0, current - count);
     else if (which == wd::GoToLast)
-        target = layout.pageCount() - 1;
+        target = std::numeric_limits<int>::max();
     else
         failBadParameter();
     collapseTo(pageStart(target));

@@ -1,5 +1,6 @@
 #include "FontCache.h"
 
+#include <QPainterPath>
 #include <QRawFont>
 #include <QtEndian>
 
@@ -90,6 +91,27 @@ LineMetrics FontCache::metrics(const QString& family, int halfPoints, bool bold)
     m.height = static_cast<int>(std::lround((a + d) / 6) + std::lround(g / 6));
     m.ascent = static_cast<int>(std::lround(a / 6) + std::lround(g / 6));
     return *m_metrics.insert(k, m);
+}
+
+bool FontCache::drawnEmboldened(const QString& family, bool bold) {
+    if (!bold || family.contains(QLatin1String("Black"), Qt::CaseInsensitive))
+        return false;
+    if (auto found = m_emboldened.constFind(family); found != m_emboldened.constEnd())
+        return *found;
+    const QRawFont regular = QRawFont::fromFont(makeFont(family, 100, false));
+    const QRawFont heavy = QRawFont::fromFont(makeFont(family, 100, true));
+    bool same = regular.isValid() && heavy.isValid() && heavy.weight() >= QFont::Bold;
+    for (const QChar c : QStringLiteral("oH")) {
+        if (!same)
+            break;
+        const quint32 g1 = regular.glyphIndexesForString(c).value(0);
+        const quint32 g2 = heavy.glyphIndexesForString(c).value(0);
+        const auto a1 = regular.advancesForGlyphIndexes(QList<quint32>{g1}).value(0).x();
+        const auto a2 = heavy.advancesForGlyphIndexes(QList<quint32>{g2}).value(0).x();
+        same = regular.pathForGlyph(g1).boundingRect() == heavy.pathForGlyph(g2).boundingRect() &&
+               a2 > a1;
+    }
+    return *m_emboldened.insert(family, same);
 }
 
 } // namespace word

@@ -19,6 +19,9 @@ class FontCache {
 public:
     const QFont& font(const QString& family, int halfPoints, bool bold);
     LineMetrics metrics(const QString& family, int halfPoints, bool bold);
+    // True for a bold face that is its regular face's outlines on wider
+    // advances (Wine's Tahoma Bold): its glyphs must be emboldened when drawn.
+    bool drawnEmboldened(const QString& family, bool bold);
 
 private:
     struct FaceUnits {
@@ -33,6 +36,7 @@ private:
     QHash<QString, QFont> m_fonts;
     QHash<QString, FaceUnits> m_faces;
     QHash<QString, LineMetrics> m_metrics;
+    QHash<QString, bool> m_emboldened;
 };
 
 } // namespace word

@@ -87,8 +87,9 @@ void fillLine(LineBox& box, const QTextLine& line, const std::vector<RunSpan>& s
         const int b = std::min(to, span.start + span.length);
         if (a >= b)
             continue;
+        const bool embolden = fonts.drawnEmboldened(span.format.font, span.format.bold);
         for (const QGlyphRun& glyphs : line.glyphRuns(a, b - a))
-            box.pieces.push_back({glyphs, span.format.color, offset});
+            box.pieces.push_back({glyphs, span.format.color, offset, embolden});
     }
 }
 

@@ -18,6 +18,7 @@ struct GlyphPiece {
     QGlyphRun glyphs;
     QColor color;
     QPointF offset;
+    bool embolden = false; // draw the outlines thicker (see FontCache)
 };
 
 // One line of a paragraph, in twips, relative to the paragraph's text area.

@@ -1,0 +1,107 @@
+// The document engine on the agenda: typing it through the selection,
+// paginating, drawing a page, and the exporter's copy-and-delete loop.
+#include "generation/AgendaTyping.h"
+#include "platform/word/automation/Application.h"
+#include "platform/word/automation/Document.h"
+#include "platform/word/paint/PageRenderer.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NullClipboard final : public platform::Clipboard {
+public:
+    void setPicture(const QImage& picture) override { last = picture; }
+    QImage picture() override { return last; }
+    QImage last;
+};
+
+MeetingAgenda::MeetingData meetingWith(int items) {
+    MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+    while (m.items.size() < items)
+        m.items.append(m.items[m.items.size() % 2]);
+    return m;
+}
+
+struct Agenda {
+    NullClipboard clipboard;
+    platform::Ref<word::Application> app{word::Application::create(clipboard)};
+    platform::Ref<word::Document> doc;
+    explicit Agenda(const MeetingAgenda::MeetingData& meeting) {
+        app->setRenderOptions({96});
+        app::StrictSteps run;
+        MeetingAgenda::TypeAgenda(run, app, doc, meeting);
+    }
+};
+
+void BM_BuildSample(benchmark::State& state) {
+    const auto meeting = MeetingAgenda::sampleMeeting();
+    Agenda warm(meeting); // fonts are looked up once per process
+    for (auto _ : state) {
+        Agenda agenda(meeting);
+        benchmark::DoNotOptimize(agenda.doc->model().body.size());
+    }
+}
+BENCHMARK(BM_BuildSample)->Unit(benchmark::kMillisecond);
+
+void BM_Paginate(benchmark::State& state) {
+    Agenda agenda(meetingWith(static_cast<int>(state.range(0))));
+    word::Layout& layout = agenda.doc->layout();
+    for (auto _ : state) {
+        layout.invalidateAll();
+        benchmark::DoNotOptimize(layout.pageCount());
+    }
+    state.counters["pages"] = layout.pageCount();
+}
+BENCHMARK(BM_Paginate)->Arg(2)->Arg(200)->Unit(benchmark::kMillisecond);
+
+void BM_RenderPage(benchmark::State& state) {
+    Agenda agenda(MeetingAgenda::sampleMeeting());
+    word::Layout& layout = agenda.doc->layout();
+    const int dpi = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(word::renderPage(layout, 0, {dpi}));
+}
+BENCHMARK(BM_RenderPage)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
+
+// Every page as the exporter takes it: copy, go to page 2, select back to
+// the start, delete.
+void BM_PageRemovalLoop(benchmark::State& state) {
+    const auto meeting = meetingWith(static_cast<int>(state.range(0)));
+    int pages = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Agenda agenda(meeting);
+        agenda.app->Selection().HomeKey(6);
+        state.ResumeTiming();
+        agenda.doc->Repaginate();
+        pages = agenda.doc->BuiltInDocumentProperties(14).toInt();
+        for (int p = 0; p < pages; ++p) {
+            agenda.doc->Range().CopyAsPicture();
+            if (p + 1 == pages)
+                break;
+            word::Selection& sel = agenda.app->Selection();
+            sel.GoTo(1, 2, 2);
+            sel.HomeKey(6, 1);
+            sel.Delete(1, 1);
+        }
+    }
+    state.counters["pages"] = pages;
+    state.counters["per_page_ms"] = benchmark::Counter(
+        pages, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_PageRemovalLoop)->Arg(2)->Arg(40)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
