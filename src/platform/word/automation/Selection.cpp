@@ -42,6 +42,14 @@ void Selection::collapseTo(Position pos) {
     m_format = document().editor().formatAt(m_active);
 }
 
+// Extending keeps the anchor where it is; moving collapses the selection.
+void Selection::moveActive(Position pos, int extend) {
+    if (extend == wd::Extend)
+        setRange(m_anchor, pos);
+    else
+        collapseTo(pos);
+}
+
 void Selection::setInsertionFormat(const RunProperties& format) {
     m_format = format;
     if (collapsed())
@@ -107,10 +115,7 @@ int Selection::MoveRight(int unit, int count, int extend) {
         pos = next;
         ++moved;
     }
-    if (extend == wd::Extend)
-        setRange(m_anchor, pos);
-    else
-        collapseTo(pos);
+    moveActive(pos, extend);
     return moved;
 }
 
@@ -133,10 +138,7 @@ int Selection::MoveDown(int unit, int count, int extend) {
         pos = normalized(next);
         ++moved;
     }
-    if (extend == wd::Extend)
-        setRange(m_anchor, pos);
-    else
-        collapseTo(pos);
+    moveActive(pos, extend);
     return moved;
 }
 
@@ -172,22 +174,14 @@ word::Range Selection::GoTo(int what, int which, const QVariant& name, int count
 int Selection::HomeKey(int unit, int extend) {
     if (unit != wd::Story)
         failBadParameter();
-    const Position home = document().editor().documentStart();
-    if (extend == wd::Extend)
-        setRange(m_anchor, home);
-    else
-        collapseTo(home);
+    moveActive(document().editor().documentStart(), extend);
     return 1;
 }
 
 int Selection::EndKey(int unit, int extend) {
     if (unit != wd::Story)
         failBadParameter();
-    const Position last = document().editor().documentEnd();
-    if (extend == wd::Extend)
-        setRange(m_anchor, last);
-    else
-        collapseTo(last);
+    moveActive(document().editor().documentEnd(), extend);
     return 1;
 }
 

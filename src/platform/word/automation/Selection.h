@@ -54,6 +54,7 @@ public:
 
 private:
     Position normalized(Position pos);
+    void moveActive(Position pos, int extend);
     Position pageStart(int page);
 
     Document& m_doc;
