@@ -241,6 +241,26 @@ private slots:
         QCOMPARE(form.Picture1->image().cacheKey(), drawing);
     }
 
+    void theCanvasReportsItsMouseToTheDragHandlers() {
+        PreviewFixture f;
+        f.loadAtScreenResolution(12000, 9000);
+        Form2& form = *f.form;
+        QWidget* canvas = form.Picture1;
+        auto send = [canvas](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, canvas->mapToGlobal(at), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(canvas, &event);
+        };
+        send(QEvent::MouseButtonPress, {100, 20}, Qt::LeftButton);
+        QCOMPARE(QPointF(form.mDownX, form.mDownY), QPointF(1500, 300));
+        send(QEvent::MouseMove, {10, 20}, Qt::LeftButton); // 90 px = 1350 twips left
+        QCOMPARE(f.canvasPos(), QPointF(-1350, 0));
+        send(QEvent::MouseButtonRelease, {10, 20}, Qt::NoButton);
+        // 1350 of 2670 is 51 %, which is 136 steps of 267.
+        QCOMPARE(form.HScroll1->value(), 136);
+        QCOMPARE(f.canvasPos(), QPointF(-1360, 0));
+    }
+
     void aNarrowCanvasDragsToOneEdgeOrTheOther() {
         PreviewFixture f;
         f.load(3000, 2000);

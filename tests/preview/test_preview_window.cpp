@@ -262,6 +262,21 @@ private slots:
         QCOMPARE(form.mousePointer(), int(platform::PointerDefault));
     }
 
+    void thePointerIsBusyWhileAPageLoads() {
+        PreviewFixture f;
+        Form2& form = *f.form;
+        f.loadAtScreenResolution(12000, 9000); // shown at its natural size
+        form.addPageItem(QStringLiteral("Page 1"));
+        form.ListView1->setCurrentItem(form.ListView1->topLevelItem(0));
+        form.VScroll1->setValue(5);
+        int pointerMeanwhile = -1;
+        connect(form.VScroll1, &QScrollBar::valueChanged, this,
+                [&] { pointerMeanwhile = form.mousePointer(); });
+        form.ListView1_Click();
+        QCOMPARE(pointerMeanwhile, int(platform::PointerBusy));
+        QCOMPARE(form.mousePointer(), int(platform::PointerDefault));
+    }
+
     void anyKeyReleasedInTheListShowsThePageAgain() {
         PreviewFixture f;
         Form2& form = *f.form;
