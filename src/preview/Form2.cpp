@@ -165,6 +165,10 @@ QImage Form2::slotPicture(int index) const {
 
 void Form2::setCanvasPicture(const QImage& picture) {
     Picture1->setPicture(picture);
+    // A later result starts afresh too, so that zooming never brings back a
+    // page of the result shown before.
+    if (!mFirstActivation)
+        LoadPageView(picture);
 }
 
 // --- choosing a page ------------------------------------------------------

@@ -67,7 +67,8 @@ public:
     // Both fail when the slot does not exist.
     void setSlotPicture(int index, const QImage& picture);
     QImage slotPicture(int index) const;
-    // The page canvas takes the picture (and its size once sizing is on).
+    // The page canvas takes the picture (and its size once sizing is on);
+    // after the first activation the page view is loaded with it at once.
     void setCanvasPicture(const QImage& picture);
 
     // Window handlers.

@@ -200,6 +200,22 @@ private slots:
         QCOMPARE(form.Picture1->image().cacheKey(), drawing);
     }
 
+    void aLaterResultIsShownAfresh() {
+        PreviewFixture f;
+        Form2& form = *f.form;
+        f.fill({PreviewFixture::page(2062, 3062, Qt::red)});
+        form.Form_Activate();
+        form.PushButton1_Click();
+        QCOMPARE(form.mZoom, 1.25f);
+        const QImage next = PreviewFixture::page(3062, 2062, Qt::blue);
+        f.fill({next});
+        QCOMPARE(form.mZoom, 1.0f);
+        QCOMPARE(form.Zoom_Ori->picture(), next);
+        QCOMPARE(QSize(form.mBaseWidth, form.mBaseHeight), QSize(3000, 2000));
+        form.PushButton1_Click();
+        QCOMPARE(form.Picture1->image().pixelColor(3, 3), QColor(Qt::blue));
+    }
+
     void showingTheWindowActivatesIt() {
         PreviewFixture f;
         f.fill({PreviewFixture::page(2062, 3062)});
