@@ -9,6 +9,7 @@
 #include "preview/Form2.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 
 namespace {
@@ -48,6 +49,9 @@ QImage samplePage(QSize twips, int number) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     testing::TestServices services;
+    // The hand pointer the program ships, beside the "program".
+    QFile::copy(QStringLiteral(QUILLARY_RESOURCES "/HAND-M.CUR"),
+                services.programFolder + QStringLiteral("/HAND-M.CUR"));
     Form2 form(services.services());
     const QList<QImage> pages{samplePage({9360, 12960}, 1), samplePage({9360, 12960}, 2),
                               samplePage({3000, 4000}, 3)};
