@@ -105,6 +105,21 @@ private slots:
         QCOMPARE(e.paragraph(0).text(), QStringLiteral("f"));
     }
 
+    void moveDownGoesLineByLine() {
+        EngineFixture e;
+        e.sel().TypeText(QString(QStringLiteral("word ")).repeated(25) + QStringLiteral("\rnext"));
+        e.sel().setRange(Position::body(0, 2), Position::body(0, 2));
+        const auto& lines = e.doc->layout().bodyParagraph(0).lines;
+        QCOMPARE(lines.size(), std::size_t(2));
+        QCOMPARE(e.sel().MoveDown(5, 1), 1);
+        QCOMPARE(e.sel().start(), Position::body(0, lines[1].start + 2));
+        QCOMPARE(e.sel().MoveDown(5, 1), 1);
+        QCOMPARE(e.sel().start(), Position::body(1, 0));
+        // On the last line, down goes to the end of the document, then nowhere.
+        QCOMPARE(e.sel().MoveDown(5, 5), 1);
+        QCOMPARE(e.sel().start(), Position::body(1, 4));
+    }
+
     void homeKeyExtendsToStoryStart() {
         EngineFixture e;
         e.sel().TypeText(QStringLiteral("ab\rcd"));

@@ -119,23 +119,36 @@ int Selection::MoveRight(int unit, int count, int extend) {
     return moved;
 }
 
-int Selection::MoveDown(int unit, int count, int extend) {
-    if (unit != wd::Line && unit != 4 /* paragraph */)
-        failBadParameter();
+// The same character of the next line of a body paragraph, or the start
+// of the block after it.
+Position Selection::lineBelow(Position pos) {
     Editor& editor = document().editor();
+    if (pos.inTable())
+        return editor.lineBelowInTable(pos);
+    const auto& lines = m_doc.layout().bodyParagraph(pos.block).lines;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (pos.offset >= lines[i + 1].start)
+            continue;
+        const LineBox& next = lines[i + 1];
+        pos.offset = next.start +
+                     std::min<int>(pos.offset - lines[i].start, static_cast<int>(next.text.size()));
+        return pos;
+    }
+    if (pos.block + 1 < editor.blockCount())
+        return Position::body(pos.block + 1);
+    return editor.documentEnd();
+}
+
+int Selection::MoveDown(int unit, int count, int extend) {
+    if (unit != wd::Line)
+        failBadParameter();
     Position pos = m_active;
     int moved = 0;
     for (int i = 0; i < count; ++i) {
-        Position next = pos;
-        if (pos.inTable())
-            next = editor.lineBelowInTable(pos);
-        else if (pos.block + 1 < editor.blockCount())
-            next = Position::body(pos.block + 1);
-        else
-            next = editor.documentEnd();
+        const Position next = normalized(lineBelow(pos));
         if (next == pos)
             break;
-        pos = normalized(next);
+        pos = next;
         ++moved;
     }
     moveActive(pos, extend);

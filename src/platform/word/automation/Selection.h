@@ -55,6 +55,7 @@ public:
 private:
     Position normalized(Position pos);
     void moveActive(Position pos, int extend);
+    Position lineBelow(Position pos);
     Position pageStart(int page);
 
     Document& m_doc;

@@ -24,6 +24,8 @@ public:
     // The page holding pos (the last page when pos lies beyond the end).
     int pageOf(const Position& pos);
     QStringList pageTexts();
+    // The laid-out lines of body paragraph `block`.
+    const ParagraphBox& bodyParagraph(int block) { return *paragraphBox(block); }
 
     void blockChanged(int block) override;
     void blocksInserted(int first, int count) override;
