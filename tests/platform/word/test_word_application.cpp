@@ -56,6 +56,27 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.doc->BuiltInDocumentProperties(1));
     }
 
+    void aDocumentFromElsewhereIsMadeEditable() {
+        testing::FakeClipboard clipboard;
+        auto app = word::Application::create(clipboard);
+        word::DocumentModel model;
+        word::Table table;
+        table.gridColumns = {2000};
+        table.rows.push_back(word::Row{true, {word::Cell{2000, {}, {}, {}}}});
+        model.body = {table};
+        word::Document doc(app.get(), model, QStringLiteral("read"));
+        QCOMPARE(doc.model().body.size(), std::size_t(2));
+        QCOMPARE(std::get<word::Table>(doc.model().body[0]).rows[0].cells[0].paragraphs.size(),
+                 std::size_t(1));
+        word::Selection& sel = doc.ActiveWindow().Selection();
+        sel.HomeKey(6);
+        sel.TypeText(QStringLiteral("cell"));
+        sel.MoveDown(5, 1);
+        sel.TypeText(QStringLiteral("after"));
+        QCOMPARE(doc.model().plainText(), QStringLiteral("cell\a\aafter\r"));
+        QCOMPARE(doc.layout().pageCount(), 1);
+    }
+
     void anEmptyReferenceFailsLikeAnUnsetVariable() {
         platform::Ref<word::Application> app;
         try {

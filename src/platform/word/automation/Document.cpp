@@ -9,7 +9,10 @@ namespace word {
 
 Document::Document(Application* app, DocumentModel model, QString name)
     : m_app(app), m_model(std::move(model)), m_fonts(app->fonts()), m_layout(m_model, *m_fonts),
-      m_editor(m_model, m_layout), m_name(std::move(name)), m_window(*this) {}
+      m_editor(m_model, m_layout), m_name(std::move(name)), m_window(*this) {
+    m_model.makeEditable();
+    m_layout.invalidateAll();
+}
 
 void Document::checkOpen() const {
     if (!m_app)

@@ -35,16 +35,22 @@ void Layout::blockChanged(int block) {
 }
 
 void Layout::blocksInserted(int first, int count) {
+    if (at(first) > m_blocks.size())
+        return invalidateAll();
     m_blocks.insert(m_blocks.begin() + first, at(count), BlockCache{});
     pagesChanged();
 }
 
 void Layout::blocksErased(int first, int count) {
+    if (at(first + count) > m_blocks.size())
+        return invalidateAll();
     m_blocks.erase(m_blocks.begin() + first, m_blocks.begin() + first + count);
     pagesChanged();
 }
 
 void Layout::rowChanged(int block, int row) {
+    if (at(block) >= m_blocks.size())
+        return invalidateAll();
     auto& rows = m_blocks[at(block)].rows;
     if (at(row) < rows.size())
         rows[at(row)].reset();
@@ -52,6 +58,8 @@ void Layout::rowChanged(int block, int row) {
 }
 
 void Layout::rowsErased(int block, int first, int count) {
+    if (at(block) >= m_blocks.size())
+        return invalidateAll();
     auto& rows = m_blocks[at(block)].rows;
     if (at(first) < rows.size())
         rows.erase(rows.begin() + first,

@@ -24,4 +24,18 @@ QString DocumentModel::plainText() const {
     return text;
 }
 
+void DocumentModel::makeEditable() {
+    if (body.empty() || !std::holds_alternative<Paragraph>(body.back()))
+        body.emplace_back(Paragraph{});
+    for (BodyElement& element : body) {
+        auto* table = std::get_if<Table>(&element);
+        if (!table)
+            continue;
+        for (Row& row : table->rows)
+            for (Cell& cell : row.cells)
+                if (cell.paragraphs.empty())
+                    cell.paragraphs.emplace_back();
+    }
+}
+
 } // namespace word

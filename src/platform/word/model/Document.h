@@ -25,6 +25,9 @@ struct DocumentModel {
     // The text of the body, paragraphs joined by '\r', cells by '\a' after
     // their last paragraph (as Word's Range.Text reads).
     QString plainText() const;
+    // What editing relies on, for a document from anywhere: the body ends
+    // with a paragraph and every cell holds at least one.
+    void makeEditable();
     bool operator==(const DocumentModel&) const = default;
 };
 
