@@ -41,6 +41,19 @@ private slots:
         QCOMPARE(e.sel().Font().Name(), QStringLiteral("Tahoma"));
     }
 
+    void fontAppliesToSelectedText() {
+        EngineFixture e;
+        e.sel().TypeText(QStringLiteral("plain\rbold here"));
+        e.sel().setRange(Position::body(0, 2), Position::body(1, 4));
+        e.sel().Font().setBold(true);
+        QCOMPARE(e.paragraph(0).runs.size(), std::size_t(2));
+        QCOMPARE(e.paragraph(0).runs[1].text, QStringLiteral("ain"));
+        QCOMPARE(e.paragraph(0).runs[1].properties.bold, std::optional<bool>(true));
+        QCOMPARE(e.paragraph(1).runs[0].text, QStringLiteral("bold"));
+        QCOMPARE(e.paragraph(1).runs[0].properties.bold, std::optional<bool>(true));
+        QCOMPARE(e.paragraph(1).runs[1].properties.bold, std::nullopt);
+    }
+
     void newParagraphInheritsFormatting() {
         EngineFixture e;
         e.sel().Font().setName(QStringLiteral("Arial Black"));

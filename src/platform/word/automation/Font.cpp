@@ -16,10 +16,8 @@ RunFormat effective(Selection& selection) {
     return resolveRun(selection.insertionFormat(), selection.document().model().styles, nullptr);
 }
 
-template <class F> void edit(Selection& selection, F&& change) {
-    RunProperties format = selection.insertionFormat();
-    change(format);
-    selection.setInsertionFormat(format);
+void edit(Selection& selection, const std::function<void(RunProperties&)>& change) {
+    selection.changeFormat(change);
 }
 
 // Word's colour integers hold red in the low byte.

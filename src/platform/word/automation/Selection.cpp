@@ -50,10 +50,13 @@ void Selection::moveActive(Position pos, int extend) {
         collapseTo(pos);
 }
 
-void Selection::setInsertionFormat(const RunProperties& format) {
-    m_format = format;
+void Selection::changeFormat(const std::function<void(RunProperties&)>& change) {
+    Editor& editor = document().editor();
+    change(m_format);
     if (collapsed())
-        document().editor().setMarkFormat(m_active, m_format);
+        editor.setMarkFormat(m_active, m_format);
+    else
+        editor.formatRange(start(), end(), change);
 }
 
 void Selection::TypeText(const QString& text) {

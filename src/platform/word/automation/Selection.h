@@ -8,6 +8,8 @@
 
 #include <QVariant>
 
+#include <functional>
+
 namespace word {
 
 class Document;
@@ -44,9 +46,10 @@ public:
     void setRange(Position anchor, Position active);
     void collapseTo(Position pos);
 
-    // For Font: the formatting for the text typed next.
+    // For Font: the formatting for the text typed next, and a change of it
+    // that also applies to the selected text.
     const RunProperties& insertionFormat() const { return m_format; }
-    void setInsertionFormat(const RunProperties& format);
+    void changeFormat(const std::function<void(RunProperties&)>& change);
     // For ParagraphFormat: the paragraphs the selection touches.
     void setAlignment(Alignment alignment);
     Alignment alignment();

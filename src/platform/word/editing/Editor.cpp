@@ -153,6 +153,52 @@ void Editor::setMarkFormat(const Position& pos, const RunProperties& format) {
     notifyParagraph(pos);
 }
 
+void Editor::forEachParagraph(const Position& from, const Position& to,
+                              const std::function<void(const Position&, int, int)>& visit) const {
+    for (int block = from.block; block <= to.block && block < blockCount(); ++block) {
+        if (!isTable(block)) {
+            const Position at = Position::body(block);
+            const int length = paragraphAt(at).length();
+            visit(at, block == from.block ? from.offset : 0,
+                  block == to.block ? to.offset : length);
+            continue;
+        }
+        const Table& table = std::get<Table>(m_doc.body[static_cast<std::size_t>(block)]);
+        for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
+            const Row& row = table.rows[static_cast<std::size_t>(r)];
+            for (int c = 0; c < static_cast<int>(row.cells.size()); ++c) {
+                const auto& paragraphs = row.cells[static_cast<std::size_t>(c)].paragraphs;
+                for (int p = 0; p < static_cast<int>(paragraphs.size()); ++p) {
+                    const Position at = Position::inCell(block, r, c, p);
+                    const int length = paragraphs[static_cast<std::size_t>(p)].length();
+                    const Position end = Position::inCell(block, r, c, p, length);
+                    if (end < from || !(at < to || (at == to && length == 0)))
+                        continue;
+                    const int a = at < from ? from.offset : 0;
+                    const int b = to < end ? to.offset : length;
+                    visit(at, a, b);
+                }
+            }
+        }
+    }
+}
+
+void Editor::formatRange(const Position& from, const Position& to,
+                         const std::function<void(RunProperties&)>& change) {
+    forEachParagraph(from, to, [&](const Position& at, int a, int b) {
+        Paragraph& p = paragraphAt(at);
+        if (a >= b)
+            return;
+        const int first = splitRunsAt(p, a);
+        const int last = splitRunsAt(p, b);
+        for (int i = first; i < last; ++i)
+            change(p.runs[static_cast<std::size_t>(i)].properties);
+        mergeNeighbours(p);
+        settleMark(p, p.properties.markRunProperties);
+        notifyParagraph(at);
+    });
+}
+
 void Editor::setAlignment(const Position& pos, Alignment alignment) {
     paragraphAt(pos).properties.alignment = alignment;
     notifyParagraph(pos);

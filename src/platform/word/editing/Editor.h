@@ -4,6 +4,8 @@
 #include "ChangeSink.h"
 #include "Position.h"
 
+#include <functional>
+
 namespace word {
 
 // Edits a document model the way a word processor's keyboard does. Every
@@ -27,6 +29,9 @@ public:
     // and its mark takes `format`. pos moves to the start of the new one.
     void splitParagraph(Position& pos, const RunProperties& format);
     void setMarkFormat(const Position& pos, const RunProperties& format);
+    // Changes the character formatting of the text in [from, to).
+    void formatRange(const Position& from, const Position& to,
+                     const std::function<void(RunProperties&)>& change);
     void setAlignment(const Position& pos, Alignment alignment);
     // The character formatting in effect at pos: that of the character
     // before it, else of the paragraph mark.
@@ -53,6 +58,10 @@ private:
     void eraseAcrossBlocks(Position from, Position to);
     void eraseBodyRange(Position from, Position to);
     void eraseRowsBefore(int block, int row);
+    // Calls `visit` for each paragraph that [from, to) touches, with the
+    // paragraph's position and the stretch of it inside the range.
+    void forEachParagraph(const Position& from, const Position& to,
+                          const std::function<void(const Position&, int, int)>& visit) const;
     void joinParagraphs(Paragraph& first, Paragraph&& second, bool keepSecondProperties);
 
     DocumentModel& m_doc;
