@@ -5,6 +5,7 @@
 #include "../platform/messages/QtMessageService.h"
 #include "../platform/settings/SettingsStore.h"
 #include "../platform/shell/DesktopShell.h"
+#include "../platform/word/automation/Application.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
     platform::SystemClipboard clipboard;
+    word::registerEngine(automation, clipboard);
     const app::Services services{messages,  shell,
                                  settings,  automation,
                                  clipboard, *QRandomGenerator::global(),

@@ -7,6 +7,7 @@
 
 #include "../app/Constants.h"
 #include "../app/ErrorTrap.h"
+#include "../app/IsInstalled.h"
 #include "../app/ShellUtilities.h"
 #include "../platform/controls/MultiLineTextBox.h"
 #include "../platform/controls/PictureBox.h"
@@ -16,6 +17,7 @@
 #include "../platform/messages/MessageService.h"
 #include "../platform/settings/SettingsStore.h"
 #include "../platform/shell/Shell.h"
+#include "../preview/Form2.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -42,7 +44,16 @@ Form1::Form1(const app::Services& services, QWidget* parent)
 
 Form1::~Form1() = default;
 
+Form2& Form1::form2() {
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>(m_services);
+        m_form2->setEntryWindow(this);
+    }
+    return *m_form2;
+}
+
 void Form1::connectHandlers() {
+    connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
@@ -155,5 +166,7 @@ void Form1::DecodeAgendaList(app::StepRunner& run, const QString& stored) {
     }
 }
 
-// Load step 178: the start-up check that the document engine can be started.
-void Form1::checkWordAvailable() {}
+// Load step 178: ends the program when no document engine can be started.
+void Form1::checkWordAvailable() {
+    IsInstalled::CheckWordAvailable(m_services.automation, m_services.messages, m_services.shell);
+}

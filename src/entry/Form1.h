@@ -5,11 +5,14 @@
 
 #include <QList>
 
+#include <memory>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class Form2;
 
 namespace platform {
 class MultiLineTextBox;
@@ -74,6 +77,10 @@ public:
     // True while "Start Creating Template" runs.
     bool mBusy = false;
 
+    // The preview window, created (hidden) on first use; lives until the end.
+    Form2& form2();
+    bool hasForm2() const { return m_form2 != nullptr; }
+
     const app::Services& services() const { return m_services; }
 
 protected:
@@ -98,4 +105,5 @@ private:
     void checkWordAvailable();
 
     app::Services m_services;
+    std::unique_ptr<Form2> m_form2;
 };

@@ -6,8 +6,10 @@
 #include "SampleMeeting.h"
 
 #include "../app/ErrorTrap.h"
+#include "../generation/MeetingAgenda.h"
 #include "../platform/controls/MultiLineTextBox.h"
 #include "../platform/controls/PictureBox.h"
+#include "../platform/controls/TabControl.h"
 #include "../platform/errors/RuntimeError.h"
 #include "../platform/messages/MessageService.h"
 #include "../platform/settings/SettingsStore.h"
@@ -59,6 +61,27 @@ void Form1::closeEvent(QCloseEvent* event) {
     // Closing is never refused.
     event->accept();
     Form_QueryUnload();
+}
+
+// "Start Creating Template"
+void Form1::PushButton1_Click() {
+    if (mBusy)
+        return;
+    mBusy = true;
+    ErrorTrap trap(m_services.messages, QStringLiteral("Form1"),
+                   QStringLiteral("PushButton1_Click"), MsgIcon::None);
+    if (trap.test(102, [&] { return entry::AgendaList::rowCount(*ListView1) > 0; })) {
+        trap.step(104, [&] { setMousePointer(platform::PointerBusy); });
+        trap.step(106, [&] { MeetingAgenda::GenerateMeetingAgenda(*this); });
+        trap.step(108, [&] { setMousePointer(platform::PointerDefault); });
+    } else {
+        trap.step(110, [&] {
+            m_services.messages.show(QStringLiteral("You forgot to add time."), MsgButtons::Ok,
+                                     MsgIcon::None);
+        });
+        trap.step(112, [&] { SSTab1->setCurrentIndex(1); });
+    }
+    mBusy = false;
 }
 
 // "Add": the entry boxes become a new row at the end of the list.

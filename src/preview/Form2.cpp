@@ -89,13 +89,6 @@ void Form2::Form_Activate() {
     trap.step(138, [&] { mFirstActivation = false; });
 }
 
-// Saving the result, going back and closing are filled in with the
-// generation: the buttons and the close event already lead here.
-void Form2::PushButton6_Click() {}
-void Form2::PushButton8_Click() {}
-void Form2::Form_QueryUnload() {}
-void Form2::Form_Unload() {}
-
 bool Form2::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();

@@ -14,6 +14,7 @@ class QMouseEvent;
 class QPushButton;
 class QScrollBar;
 class QTreeWidget;
+class Form1;
 
 namespace platform {
 class PictureBox;
@@ -42,6 +43,10 @@ public:
     // Page-picture slots: slot n-1 holds page n. Never removed; a missing
     // element is a null pointer.
     std::vector<platform::PictureBox*> Image1;
+
+    // The entry window that "< Back" shows again and whose agenda list is
+    // stored when the program ends here.
+    void setEntryWindow(Form1* form1) { m_entry = form1; }
 
     // Path of the temporary document of the result on show.
     QString mWordFile;
@@ -122,4 +127,5 @@ private:
     platform::PictureBox* slot(int index) const;
 
     app::Services m_services;
+    Form1* m_entry = nullptr;
 };

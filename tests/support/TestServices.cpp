@@ -1,5 +1,7 @@
 #include "TestServices.h"
 
+#include "platform/word/automation/Application.h"
+
 #include <QDir>
 
 namespace testing {
@@ -9,6 +11,8 @@ TestServices::TestServices() {
     QDir().mkpath(programFolder);
     settingsFile = dir.filePath(QStringLiteral("Marrowind.ini"));
     settings = std::make_unique<platform::SettingsStore>(settingsFile);
+    // As at program start: the document engine answers to "Word.Application".
+    word::registerEngine(automation, clipboard);
 }
 
 void TestServices::reopenSettings() {

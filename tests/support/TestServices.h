@@ -16,7 +16,8 @@
 namespace testing {
 
 // A complete set of doubles: a settings file and a program folder of their
-// own in a temporary directory, scripted boxes, a shell that opens nothing.
+// own in a temporary directory, scripted boxes, a shell that opens nothing,
+// an in-memory clipboard, and the document engine registered.
 class TestServices {
 public:
     TestServices();

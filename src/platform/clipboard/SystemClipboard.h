@@ -8,6 +8,8 @@ class SystemClipboard final : public Clipboard {
 public:
     void setPicture(const QImage& picture) override;
     QImage picture() override;
+    std::unique_ptr<QMimeData> snapshot() override;
+    void restore(std::unique_ptr<QMimeData> content) override;
 };
 
 } // namespace platform

@@ -12,7 +12,9 @@ int twipsToPixels(double twips, int dpi) {
     return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
-double pixelsToTwips(double pixels, int dpi) { return pixels * kTwipsPerInch / dpi; }
+double pixelsToTwips(double pixels, int dpi) {
+    return pixels * kTwipsPerInch / dpi;
+}
 
 int logicalDpi(const QWidget* widget) {
     if (widget)

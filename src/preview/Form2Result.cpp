@@ -1,0 +1,102 @@
+// Saving the result, going back to the entry window, and closing the preview.
+#include "Form2.h"
+
+#include "../app/ErrorTrap.h"
+#include "../app/ShellUtilities.h"
+#include "../entry/Form1.h"
+#include "../entry/MeetingKeys.h"
+#include "../platform/errors/RuntimeError.h"
+#include "../platform/messages/MessageService.h"
+#include "../platform/settings/SettingsStore.h"
+#include "../platform/shell/Shell.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+using app::ErrorTrap;
+using platform::MsgAnswer;
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+
+// A copy that replaces the target in one step: a failure leaves the old file.
+void copyReplacing(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw platform::RuntimeError(
+            QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
+    const QByteArray bytes = in.readAll();
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw platform::RuntimeError(
+            QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
+}
+
+} // namespace
+
+// "Save Results To Word File"
+void Form2::PushButton6_Click() {
+    ErrorTrap trap(m_services.messages, QStringLiteral("Form2"),
+                   QStringLiteral("PushButton6_Click"));
+    QString fileName, title, filter, target;
+    MsgAnswer answer = MsgAnswer(0);
+    trap.step(106, [&] { fileName = QString(); });
+    trap.step(108, [&] { title = QStringLiteral("Save File"); });
+    trap.step(110, [&] { filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
+    trap.step(112, [&] { target = m_services.shell.askSaveFileName(title, filter, fileName); });
+    if (!trap.test(
+            116, [&] { return target.isEmpty(); }, false)) {
+        if (trap.test(118, [&] { return Main::FileExists(target); })) {
+            trap.step(120, [&] {
+                answer =
+                    m_services.messages.show(QStringLiteral("Are you sure you wish to overwrite ") +
+                                                 target + QStringLiteral(" ?"),
+                                             MsgButtons::YesNo, MsgIcon::None);
+            });
+            // The existing file is replaced by the copy itself, so that a
+            // failed copy leaves it as it was.
+        } else {
+            answer = MsgAnswer::Yes;
+        }
+    }
+    bool copied = true;
+    if (answer == MsgAnswer::Yes)
+        copied = trap.step(130, [&] { copyReplacing(mWordFile, target); });
+    if (copied) {
+        trap.step(132, [&] {
+            m_services.messages.show(QStringLiteral("Done."), MsgButtons::Ok, MsgIcon::None);
+        });
+    }
+}
+
+// "< Back"
+void Form2::PushButton8_Click() {
+    ErrorTrap trap(m_services.messages, QStringLiteral("Form2"),
+                   QStringLiteral("PushButton8_Click"));
+    trap.step(102, [&] { Main::DeleteFiles(m_services.shell, mWordFile); });
+    trap.step(104, [&] {
+        if (!m_entry)
+            throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
+        m_entry->show();
+    });
+    trap.step(106, [&] { hide(); });
+}
+
+// Closing the preview ends the program. The agenda list is stored as well,
+// so the next start shows the list as it was when the program ended.
+void Form2::Form_QueryUnload() {
+    ErrorTrap trap(m_services.messages, QStringLiteral("Form2"),
+                   QStringLiteral("Form_QueryUnload"));
+    trap.step(100, [&] { Main::DeleteFiles(m_services.shell, mWordFile); });
+    trap.step(102, [&] { m_services.shell.doEvents(); });
+    trap.step(104, [&] { m_services.shell.doEvents(); });
+    trap.step(106, [&] {
+        if (m_entry)
+            m_services.settings.write(entry::MeetingKeys::Time, m_entry->EncodedAgendaList());
+    });
+}
+
+void Form2::Form_Unload() {
+    m_services.shell.endProgram();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class Form1;
+
+namespace MeetingAgenda {
+
+// Opens the saved document in a second engine instance and turns each page
+// into a picture: page n becomes the list item "Page n" and slot n-1 of the
+// preview window. The document on disk keeps all its pages, and the
+// clipboard gets back what it held before.
+void SaveDocAsJPG(Form1& form1, const QString& path);
+
+// The page scratch file "temp.bmp" of the temporary folder.
+class ScratchPicture {
+public:
+    explicit ScratchPicture(QString path);
+    static QString defaultPath();
+
+    // Writes the picture to a new file of this user's under the scratch name,
+    // never through a link or into someone else's file.
+    void save(const QImage& picture);
+    // The picture written by the last save; fails when it was not written.
+    QImage load() const;
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+    bool m_written = false;
+};
+
+} // namespace MeetingAgenda
