@@ -1,6 +1,10 @@
 /* Quillary skin: a Qt style sheet applied to the entry window. */
-QWidget#Form1, QWidget#Form1 QGroupBox, QWidget#Form1 QLabel {
+QWidget#Form1, QWidget#Form1 QGroupBox {
     background-color: #e9eef4;
+    color: #1d2b3a;
+}
+QWidget#Form1 QLabel {
+    background-color: transparent;
     color: #1d2b3a;
 }
 QWidget#Form1 QGroupBox {
