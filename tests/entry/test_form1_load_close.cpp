@@ -41,6 +41,21 @@ private slots:
         QCOMPARE(t.shell.endCalls, 0);
     }
 
+    void withoutTheEngineTheProgramExplainsAndEnds() {
+        testing::TestServices t;
+        t.settings->write("Time", "a|b|c|d");
+        t.automation.unregisterClass("Word.Application");
+        testing::Form1Run run(t);
+        QCOMPARE(t.messages.boxes.size(), 1);
+        QVERIFY(t.messages.boxes[0].text.startsWith(
+            "Error 842001. A normal instance of Word could not be created.\r\n\r\n1. "));
+        QCOMPARE(t.messages.boxes[0].icon, platform::MsgIcon::None);
+        QCOMPARE(t.messages.boxes[0].caption, QString("Quillary"));
+        QCOMPARE(t.shell.endCalls, 1);
+        QVERIFY(!run.form->isVisible());
+        QCOMPARE(t.settings->read("Time"), QString("a|b|c|d"));
+    }
+
     void storedMeetingComesBackInItsBoxes() {
         testing::TestServices t;
         t.settings->write("Date of Meeting", "someday");

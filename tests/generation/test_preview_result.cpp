@@ -107,11 +107,15 @@ private slots:
         QVERIFY(g.form().isVisible());
         QVERIFY(!p.isVisible());
         QCOMPARE(p.mWordFile, document);
-        // The meeting is still there, and a second run works on the same window.
-        g.form().txtTime->setText("2:00 PM");
-        g.form().txtTopic->setText("Dessert");
-        g.form().txtRoom->setText("Rm 2");
-        g.form().PushButton2_Click();
+        // The meeting is still there, and a second run with three times as
+        // many items works on the same window.
+        for (int i = 0; i < 4; ++i) {
+            g.form().txtTime->setText(QString("%1:00 PM").arg(i + 2));
+            g.form().txtTopic->setText("Dessert");
+            g.form().txtRoom->setText("Rm 2");
+            g.form().PushButton2_Click();
+        }
+        QCOMPARE(entry::AgendaList::rowCount(*g.form().ListView1), 6);
         g.form().PushButton1_Click();
         QVERIFY(p.isVisible());
         QVERIFY(QFile::exists(p.mWordFile));
