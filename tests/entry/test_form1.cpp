@@ -248,7 +248,8 @@ private slots:
         QCOMPARE(f.txtTime->text(), QString("9:00"));
         QCOMPARE(f.txtRoom->text(), QString("Room"));
         run.restart();
-        QCOMPARE(f.txtDateOfMeeting->text(), QString()); // no new date once the key exists
+        // No new date once the key exists.
+        QCOMPARE(run.form->txtDateOfMeeting->text(), QString());
     }
 
     void typingStoresEveryChange() {
