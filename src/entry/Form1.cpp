@@ -150,19 +150,26 @@ void Form1::DecodeAgendaList(app::StepRunner& run, const QString& stored) {
                 throw platform::RuntimeError(QStringLiteral("Subscript out of range"));
             return pieces[i];
         };
-        QTreeWidgetItem* row = nullptr;
-        run.step(168, [&] {
-            const QString time = piece(0);
-            row = new QTreeWidgetItem(ListView1, {time});
+        appendAgendaRow(run, 168, piece);
+    }
+}
+
+// Appends a row, each field one statement: the row's own text at
+// `firstLine`, sub-items 1 to 3 at the next three line numbers.
+void Form1::appendAgendaRow(app::StepRunner& run, int firstLine,
+                            const std::function<QString(int)>& field) {
+    QTreeWidgetItem* row = nullptr;
+    run.step(firstLine, [&] {
+        const QString time = field(0);
+        row = new QTreeWidgetItem(ListView1, {time});
+    });
+    for (int column = 1; column <= 3; ++column) {
+        run.step(firstLine + 2 * column, [&] {
+            const QString text = field(column);
+            if (!row)
+                throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
+            row->setText(column, text);
         });
-        for (int column = 1; column <= 3; ++column) {
-            run.step(168 + 2 * column, [&] {
-                const QString text = piece(column);
-                if (!row)
-                    throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
-                row->setText(column, text);
-            });
-        }
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QList>
 
+#include <functional>
 #include <memory>
 
 class QGroupBox;
@@ -102,6 +103,8 @@ private:
     void storeText(const QString& key, const QString& text);
     void setMeetingTexts(app::StepRunner& run, const QStringList& texts);
     void onPointerMove(QObject* over);
+    void appendAgendaRow(app::StepRunner& run, int firstLine,
+                         const std::function<QString(int)>& field);
     void checkWordAvailable();
 
     app::Services m_services;

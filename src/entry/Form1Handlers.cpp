@@ -99,16 +99,8 @@ void Form1::PushButton2_Click() {
                                  MsgIcon::None);
         return;
     }
-    QTreeWidgetItem* row = nullptr;
-    trap.step(102, [&] { row = new QTreeWidgetItem(ListView1, {txtTime->text()}); });
-    const QLineEdit* boxes[] = {txtTopic, txtDetails, txtRoom};
-    for (int column = 1; column <= 3; ++column) {
-        trap.step(102 + 2 * column, [&] {
-            if (!row)
-                throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
-            row->setText(column, boxes[column - 1]->text());
-        });
-    }
+    const QLineEdit* boxes[] = {txtTime, txtTopic, txtDetails, txtRoom};
+    appendAgendaRow(trap, 102, [&](int column) { return boxes[column]->text(); });
     int line = 110;
     for (QLineEdit* box : {txtTime, txtTopic, txtDetails, txtRoom}) {
         trap.step(line, [&] { box->setText(QString()); });
