@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../OffscreenMain.h"
+
 namespace {
 
 class NullClipboard final : public platform::Clipboard {
@@ -98,10 +100,5 @@ BENCHMARK(BM_PageRemovalLoop)->Arg(2)->Arg(40)->Arg(200)->Arg(1000)->Unit(benchm
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

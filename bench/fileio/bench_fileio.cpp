@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../OffscreenMain.h"
+
 namespace {
 
 // One built document per case, laid out, and a folder for its files.
@@ -82,11 +84,5 @@ BENCHMARK(BM_OpenAndPaginate)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveAndOpen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

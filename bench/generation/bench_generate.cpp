@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../OffscreenMain.h"
+
 namespace {
 
 void addItems(Form1& f, int count) {
@@ -55,10 +57,5 @@ BENCHMARK(BM_Generate200Items)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks<QApplication>(argc, argv);
 }
