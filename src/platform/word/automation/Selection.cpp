@@ -99,24 +99,30 @@ Alignment Selection::alignment() {
 
 int Selection::MoveRight(int unit, int count, int extend) {
     Editor& editor = document().editor();
+    if (unit == wd::Cell)
+        return moveRepeatedly(count, extend, [&](Position pos) { return editor.nextCell(pos); });
+    if (unit != wd::Character && count > 0)
+        failBadParameter();
+    return moveRepeatedly(count, extend, [&](Position pos) {
+        if (!editor.atParagraphEnd(pos))
+            ++pos.offset;
+        else if (!pos.inTable() && pos.block + 1 < editor.blockCount())
+            pos = normalized(Position::body(pos.block + 1));
+        return pos;
+    });
+}
+
+// Takes up to `count` steps from the active end, stopping where a step no
+// longer moves; the number of steps taken.
+int Selection::moveRepeatedly(int count, int extend,
+                              const std::function<Position(Position)>& step) {
     Position pos = m_active;
     int moved = 0;
-    for (int i = 0; i < count; ++i) {
-        Position next = pos;
-        if (unit == wd::Cell) {
-            next = editor.nextCell(pos);
-        } else if (unit == wd::Character) {
-            if (!editor.atParagraphEnd(pos))
-                ++next.offset;
-            else if (!pos.inTable() && pos.block + 1 < editor.blockCount())
-                next = normalized(Position::body(pos.block + 1));
-        } else {
-            failBadParameter();
-        }
+    for (; moved < count; ++moved) {
+        const Position next = step(pos);
         if (next == pos)
             break;
         pos = next;
-        ++moved;
     }
     moveActive(pos, extend);
     return moved;
@@ -145,17 +151,8 @@ Position Selection::lineBelow(Position pos) {
 int Selection::MoveDown(int unit, int count, int extend) {
     if (unit != wd::Line)
         failBadParameter();
-    Position pos = m_active;
-    int moved = 0;
-    for (int i = 0; i < count; ++i) {
-        const Position next = normalized(lineBelow(pos));
-        if (next == pos)
-            break;
-        pos = next;
-        ++moved;
-    }
-    moveActive(pos, extend);
-    return moved;
+    return moveRepeatedly(count, extend,
+                          [this](Position pos) { return normalized(lineBelow(pos)); });
 }
 
 // The start of page `page`, or of the last page when there are fewer; only

@@ -58,6 +58,7 @@ public:
 private:
     Position normalized(Position pos);
     void moveActive(Position pos, int extend);
+    int moveRepeatedly(int count, int extend, const std::function<Position(Position)>& step);
     Position lineBelow(Position pos);
     Position pageStart(int page);
 
