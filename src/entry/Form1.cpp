@@ -102,13 +102,11 @@ void Form1::Form_Load() {
 }
 
 void Form1::loadTextFields(app::StepRunner& run) {
-    const auto load = [&](int line, QLineEdit* box, const QString& key) {
+    // Each box type has its own setText; putting the text in stores it back.
+    const auto load = [&](int line, auto* box, const QString& key) {
         run.step(line, [&] { box->setText(m_services.settings.read(key)); });
     };
-    const auto loadMulti = [&](int line, platform::MultiLineTextBox* box, const QString& key) {
-        run.step(line, [&] { box->setText(m_services.settings.read(key)); });
-    };
-    loadMulti(128, txtAttendeeList, Keys::AttendeeList);
+    load(128, txtAttendeeList, Keys::AttendeeList);
     load(130, txtCalledBy, Keys::CalledBy);
     run.step(132, [&] {
         const QString today =
@@ -116,9 +114,9 @@ void Form1::loadTextFields(app::StepRunner& run) {
         txtDateOfMeeting->setText(m_services.settings.read(Keys::DateOfMeeting, today));
     });
     load(134, txtMeetingTitle, Keys::MeetingTitle);
-    loadMulti(136, txtReadingList, Keys::ReadingList);
-    loadMulti(138, txtSuppliesList, Keys::SuppliesList);
-    loadMulti(140, txtAdditionalInstruction, Keys::AdditionalInstruction);
+    load(136, txtReadingList, Keys::ReadingList);
+    load(138, txtSuppliesList, Keys::SuppliesList);
+    load(140, txtAdditionalInstruction, Keys::AdditionalInstruction);
 }
 
 void Form1::createListColumns(app::StepRunner& run) {

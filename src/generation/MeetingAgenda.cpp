@@ -10,6 +10,7 @@
 #include "../entry/Form1.h"
 #include "../platform/automation/AutomationRegistry.h"
 #include "../platform/controls/MousePointer.h"
+#include "../platform/files/ExclusiveFile.h"
 #include "../platform/word/automation/Application.h"
 #include "../platform/word/automation/Document.h"
 #include "../preview/Form2.h"
@@ -35,7 +36,8 @@ QString ChooseTemporaryPath(app::ErrorTrap& trap, QRandomGenerator& random) {
         trap.step(312, [&] { name = DrawTemporaryName(random); });
         trap.step(318, [&] { path = Main::TempFolder() + QLatin1Char('/') + name + ".doc"; });
         taken = trap.test(
-            320, [&] { return Main::FileExists(path) || !ClaimTemporaryFile(path); }, false);
+            320, [&] { return Main::FileExists(path) || !platform::createExclusiveFile(path); },
+            false);
     }
     return path;
 }

@@ -1,7 +1,5 @@
 #include "TemporaryDocument.h"
 
-#include "../platform/files/ExclusiveFile.h"
-
 #include <QRandomGenerator>
 
 namespace MeetingAgenda {
@@ -11,10 +9,6 @@ QString DrawTemporaryName(QRandomGenerator& random) {
     for (int counter = 1; counter <= 8; ++counter)
         name += QChar(u'0' + random.bounded(1, 10));
     return name;
-}
-
-bool ClaimTemporaryFile(const QString& path) {
-    return platform::createExclusiveFile(path);
 }
 
 } // namespace MeetingAgenda
