@@ -1,7 +1,8 @@
 // agenda-docs: writes the comparison set of agenda documents with the
 // document engine and reports, as JSON on standard output, what the engine
 // makes of each saved file when it opens it again: its pages, the text of
-// every page, and how long saving, opening and rendering took.
+// every page, how long saving, opening and rendering took, and the page's
+// size and margins in twips.
 //
 //   agenda-docs [--pictures] OUTPUT_FOLDER [CASE...]
 //
@@ -65,6 +66,14 @@ QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clip
     result[QStringLiteral("saveMs")] = saveMs;
     result[QStringLiteral("openMs")] = openMs;
     result[QStringLiteral("renderMs")] = renderMs;
+    const word::Section& section = opened->model().section;
+    result[QStringLiteral("page")] =
+        QJsonObject{{QStringLiteral("width"), section.pageWidth},
+                    {QStringLiteral("height"), section.pageHeight},
+                    {QStringLiteral("marginLeft"), section.marginLeft},
+                    {QStringLiteral("marginTop"), section.marginTop},
+                    {QStringLiteral("marginRight"), section.marginRight},
+                    {QStringLiteral("marginBottom"), section.marginBottom}};
     return result;
 }
 
