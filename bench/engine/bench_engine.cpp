@@ -16,9 +16,9 @@ namespace {
 
 class NullClipboard final : public platform::Clipboard {
 public:
-    void setPicture(const QImage& picture) override { last = picture; }
-    QImage picture() override { return last; }
-    QImage last;
+    void setPicture(const platform::Picture& picture) override { last = picture; }
+    platform::Picture picture() override { return last; }
+    platform::Picture last;
 };
 
 MeetingAgenda::MeetingData meetingWith(int items) {
@@ -33,7 +33,6 @@ struct Agenda {
     platform::Ref<word::Application> app{word::Application::create(clipboard)};
     platform::Ref<word::Document> doc;
     explicit Agenda(const MeetingAgenda::MeetingData& meeting) {
-        app->setRenderOptions({96});
         app::StrictSteps run;
         MeetingAgenda::TypeAgenda(run, app, doc, meeting);
     }

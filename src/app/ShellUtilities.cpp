@@ -9,18 +9,17 @@
 
 namespace Main {
 
-QImage GetClipboardPicture(platform::Clipboard& clipboard, int /*format: any picture*/) {
-    QImage kept;
-    for (int attempt = 0; attempt < kClipboardAttempts; ++attempt) {
+platform::Picture GetClipboardPicture(platform::Clipboard& clipboard, int /*format: any picture*/) {
+    // A fetch that fails is tried again, up to the limit; an empty clipboard
+    // is an answer, not a failure.
+    for (int attempt = 1;; ++attempt) {
         try {
-            kept = clipboard.picture();
+            return clipboard.picture();
         } catch (...) {
-            kept = QImage();
+            if (attempt >= kClipboardAttempts)
+                return {};
         }
-        if (!kept.isNull())
-            break;
     }
-    return kept;
 }
 
 QString ApplicationTitleFor(const QString& productName) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "../platform/picture/Picture.h"
+
 #include <QString>
 
 class QWidget;
@@ -38,8 +39,9 @@ void ForceDeleteFiles(const QString& pattern);
 // The files a pattern names.
 QStringList MatchingFiles(const QString& pattern);
 
-// The clipboard's picture: up to 1000 attempts; a null image when all fail.
-QImage GetClipboardPicture(platform::Clipboard& clipboard, int format);
+// The clipboard's picture, fetched again while fetching fails, up to 1000
+// attempts; a null picture when all fail or the clipboard holds none.
+platform::Picture GetClipboardPicture(platform::Clipboard& clipboard, int format);
 inline constexpr int kClipboardAttempts = 1000;
 
 // The title every message box without a caption of its own carries.

@@ -140,7 +140,7 @@ void Form2::createImageSlot(int index) {
     Image1[static_cast<size_t>(index)] = box;
 }
 
-void Form2::setSlotPicture(int index, const QImage& picture) {
+void Form2::setSlotPicture(int index, const platform::Picture& picture) {
     platform::PictureBox* box = slot(index);
     if (!box)
         throw platform::RuntimeError(
@@ -148,7 +148,7 @@ void Form2::setSlotPicture(int index, const QImage& picture) {
     box->setPicture(picture);
 }
 
-QImage Form2::slotPicture(int index) const {
+platform::Picture Form2::slotPicture(int index) const {
     const platform::PictureBox* box = slot(index);
     if (!box)
         throw platform::RuntimeError(
@@ -156,7 +156,7 @@ QImage Form2::slotPicture(int index) const {
     return box->picture();
 }
 
-void Form2::setCanvasPicture(const QImage& picture) {
+void Form2::setCanvasPicture(const platform::Picture& picture) {
     Picture1->setPicture(picture);
     // A later result starts afresh too, so that zooming never brings back a
     // page of the result shown before.
@@ -182,7 +182,7 @@ void Form2::showChosenPage() {
     const int k = ListView1->indexOfTopLevelItem(chosen.front()) + 1;
     // A listed page whose slot was never made shows as an empty page.
     const platform::PictureBox* box = slot(k - 1);
-    const QImage page = box ? box->picture() : QImage();
+    const platform::Picture page = box ? box->picture() : platform::Picture();
     Picture1->setPicture(page);
     LoadPageView(page);
     setMousePointer(platform::PointerDefault);

@@ -3,7 +3,8 @@
 #include "../app/Services.h"
 #include "../platform/controls/FormWindow.h"
 
-#include <QImage>
+#include "../platform/picture/Picture.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -70,11 +71,11 @@ public:
     // Fails when the slot exists already.
     void createImageSlot(int index);
     // Both fail when the slot does not exist.
-    void setSlotPicture(int index, const QImage& picture);
-    QImage slotPicture(int index) const;
+    void setSlotPicture(int index, const platform::Picture& picture);
+    platform::Picture slotPicture(int index) const;
     // The page canvas takes the picture (and its size once sizing is on);
     // after the first activation the page view is loaded with it at once.
-    void setCanvasPicture(const QImage& picture);
+    void setCanvasPicture(const platform::Picture& picture);
 
     // Window handlers.
     void Form_Load();
@@ -89,7 +90,7 @@ public:
     void PushButton8_Click();
 
     // Page view.
-    void LoadPageView(const QImage& picture);
+    void LoadPageView(const platform::Picture& picture);
     // True when the page was drawn; false when it hit the size limit.
     bool RedrawImage();
     void SetupScrollbars();

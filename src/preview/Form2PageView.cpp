@@ -63,7 +63,7 @@ float scrollOffset(int16_t unit, int value) {
 
 } // namespace
 
-void Form2::LoadPageView(const QImage& picture) {
+void Form2::LoadPageView(const platform::Picture& picture) {
     Zoom_Ori->hide();
     Zoom_Ori->setTwipsWidth(Picture1->twipsWidth());
     Zoom_Ori->setTwipsHeight(Picture1->twipsHeight());

@@ -15,8 +15,7 @@
 #include "../platform/word/automation/Range.h"
 #include "../platform/word/automation/Selection.h"
 
-#include <QBuffer>
-#include <QImageReader>
+#include <QFile>
 
 namespace MeetingAgenda {
 
@@ -45,7 +44,7 @@ void StorePage(app::ErrorTrap& trap, ExportState& s, Form1& form1, ScratchPictur
     const app::Services& services = form1.services();
     Form2& form2 = form1.form2();
     trap.step(148, [&] {
-        const QImage picture = Main::GetClipboardPicture(services.clipboard, 0);
+        const platform::Picture picture = Main::GetClipboardPicture(services.clipboard, 0);
         if (picture.isNull())
             throw platform::RuntimeError(QStringLiteral("Invalid picture"));
         scratch.save(picture);
@@ -102,12 +101,10 @@ QString ScratchPicture::defaultPath() {
     return Main::TempFolder() + QStringLiteral("/temp.bmp");
 }
 
-void ScratchPicture::save(const QImage& picture) {
+void ScratchPicture::save(const platform::Picture& picture) {
     m_written = false;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "BMP"))
+    const QByteArray bytes = picture.toBytes();
+    if (bytes.isEmpty())
         throw platform::RuntimeError(QStringLiteral("The picture could not be saved"));
     platform::clearOwnEntry(m_path);
     if (!platform::createExclusiveFile(m_path, bytes))
@@ -115,11 +112,13 @@ void ScratchPicture::save(const QImage& picture) {
     m_written = true;
 }
 
-QImage ScratchPicture::load() const {
+platform::Picture ScratchPicture::load() const {
     if (!m_written)
         throw platform::RuntimeError(QStringLiteral("File not found: %1").arg(m_path));
-    QImageReader reader(m_path, "BMP");
-    QImage picture = reader.read();
+    QFile file(m_path);
+    const platform::Picture picture = file.open(QIODevice::ReadOnly)
+                                          ? platform::Picture::fromBytes(file.readAll())
+                                          : platform::Picture();
     if (picture.isNull())
         throw platform::RuntimeError(QStringLiteral("Invalid picture: %1").arg(m_path));
     return picture;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "../platform/picture/Picture.h"
+
 #include <QString>
 
 class Form1;
@@ -21,9 +22,9 @@ public:
 
     // Writes the picture to a new file of this user's under the scratch name,
     // never through a link or into someone else's file.
-    void save(const QImage& picture);
+    void save(const platform::Picture& picture);
     // The picture written by the last save; fails when it was not written.
-    QImage load() const;
+    platform::Picture load() const;
     const QString& path() const { return m_path; }
 
 private:

@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(f.mousePointer(), int(platform::PointerDefault));
         QVERIFY(!f.mBusy);
         QCOMPARE(p.Picture1->picture(), p.slotPicture(0));
-        QVERIFY(platform::pictureTwipsSize(p.slotPicture(0)).width() >= 9360);
+        QVERIFY(p.slotPicture(0).twipsSize().width() >= 9360);
         QVERIFY(QFile::exists(p.mWordFile));
         QVERIFY(QFileInfo(p.mWordFile)
                     .fileName()

@@ -2,15 +2,19 @@
 
 #include "platform/clipboard/Clipboard.h"
 
+#include <stdexcept>
+
 namespace testing {
 
 // An in-memory clipboard that counts fetches; can be told to fail them.
 class FakeClipboard final : public platform::Clipboard {
 public:
-    void setPicture(const QImage& picture) override { current = picture; }
-    QImage picture() override {
+    void setPicture(const platform::Picture& picture) override { current = picture; }
+    platform::Picture picture() override {
         ++fetches;
-        return failFetches ? QImage() : current;
+        if (failFetches)
+            throw std::runtime_error("clipboard busy");
+        return current;
     }
 
     std::unique_ptr<QMimeData> snapshot() override {
@@ -22,7 +26,7 @@ public:
         platform::Clipboard::restore(std::move(content));
     }
 
-    QImage current;
+    platform::Picture current;
     int snapshots = 0;
     int restores = 0;
     bool failFetches = false;

@@ -16,8 +16,8 @@ namespace agenda {
 // The engine asks for a clipboard only when a page is copied as a picture.
 class NoClipboard final : public platform::Clipboard {
 public:
-    void setPicture(const QImage&) override {}
-    QImage picture() override { return {}; }
+    void setPicture(const platform::Picture&) override {}
+    platform::Picture picture() override { return {}; }
 };
 
 // A named meeting of the comparison set.

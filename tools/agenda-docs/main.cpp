@@ -12,6 +12,7 @@
 
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
+#include "platform/word/paint/PageRenderer.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,21 +1,32 @@
 #include "SystemClipboard.h"
 
+#include "platform/errors/RuntimeError.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace platform {
 
-void SystemClipboard::setPicture(const QImage& picture) {
-    QGuiApplication::clipboard()->setImage(picture);
+void SystemClipboard::setPicture(const Picture& picture) {
+    if (picture.isNull())
+        QGuiApplication::clipboard()->clear();
+    else
+        QGuiApplication::clipboard()->setMimeData(new PictureMimeData(picture));
 }
 
-QImage SystemClipboard::picture() {
-    return QGuiApplication::clipboard()->image();
+Picture SystemClipboard::picture() {
+    const QMimeData* content = QGuiApplication::clipboard()->mimeData();
+    if (!content)
+        throw RuntimeError(QStringLiteral("Can't open Clipboard"));
+    return pictureOf(*content);
 }
 
 std::unique_ptr<QMimeData> SystemClipboard::snapshot() {
+    const QMimeData* current = QGuiApplication::clipboard()->mimeData();
+    if (const auto* own = qobject_cast<const PictureMimeData*>(current))
+        return std::make_unique<PictureMimeData>(own->picture());
     auto content = std::make_unique<QMimeData>();
-    if (const QMimeData* current = QGuiApplication::clipboard()->mimeData()) {
+    if (current) {
         for (const QString& format : current->formats())
             content->setData(format, current->data(format));
     }

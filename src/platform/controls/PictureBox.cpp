@@ -190,7 +190,7 @@ void PictureBox::childEvent(QChildEvent* event) {
 
 // --- picture and persistent image -----------------------------------------
 
-void PictureBox::setPicture(const QImage& picture) {
+void PictureBox::setPicture(const Picture& picture) {
     m_picture = picture;
     if (m_autoSize)
         fitToPicture();
@@ -200,7 +200,7 @@ void PictureBox::setPicture(const QImage& picture) {
 }
 
 void PictureBox::clearPicture() {
-    m_picture = QImage();
+    m_picture = Picture();
     if (m_autoRedraw)
         startImage(false);
     update();
@@ -215,7 +215,7 @@ void PictureBox::setAutoSize(bool on) {
 void PictureBox::fitToPicture() {
     if (m_picture.isNull())
         return;
-    const QSize natural = pictureTwipsSize(m_picture);
+    const QSize natural = m_picture.twipsSize();
     TwipsGeometry g = currentTwips();
     g.width = static_cast<float>(natural.width()) + 2 * borderTwips();
     g.height = static_cast<float>(natural.height()) + 2 * borderTwips();
@@ -246,24 +246,21 @@ void PictureBox::startImage(bool keepDrawing) {
     m_image.setDevicePixelRatio(dpr());
     m_image.fill(backColor());
     QPainter painter(&m_image);
-    if (!m_picture.isNull()) {
-        const QSize natural = pictureTwipsSize(m_picture);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(pixelsOf(QRectF(QPointF(0, 0), natural), logicalDpi(this)), m_picture);
-    }
+    m_picture.draw(painter, naturalRect());
     if (keepDrawing && !previous.isNull())
         painter.drawImage(QPointF(0, 0), previous);
 }
 
-void PictureBox::paintPicture(const QImage& picture, const QRectF& target, const QRectF& source) {
+void PictureBox::paintPicture(const Picture& picture, const QRectF& target, const QRectF& source) {
     if (m_image.isNull() || m_image.size() != imagePixelSize())
         startImage(true);
     QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(pixelsOf(target, logicalDpi(this)), picture,
-                      pixelsOf(source, pictureDpi(picture)));
+    picture.draw(painter, pixelsOf(target, logicalDpi(this)), source);
     update();
+}
+
+QRectF PictureBox::naturalRect() const {
+    return pixelsOf(QRectF(QPointF(0, 0), m_picture.twipsSize()), logicalDpi(this));
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -271,12 +268,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const QPointF corner(borderPixels(), borderPixels());
     if (m_autoRedraw && !m_image.isNull()) {
         painter.drawImage(corner, m_image);
-    } else if (!m_picture.isNull()) {
-        const QSize natural = pictureTwipsSize(m_picture);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(
-            pixelsOf(QRectF(QPointF(0, 0), natural), logicalDpi(this)).translated(corner),
-            m_picture);
+    } else {
+        m_picture.draw(painter, naturalRect().translated(corner));
     }
 }
 

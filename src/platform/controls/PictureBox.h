@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../picture/Picture.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QWidget>
@@ -51,9 +53,9 @@ public:
 
     // The picture, drawn at its natural size at the client corner. With
     // auto-size on, assigning one resizes the box to it.
-    void setPicture(const QImage& picture);
+    void setPicture(const Picture& picture);
     void clearPicture();
-    const QImage& picture() const { return m_picture; }
+    const Picture& picture() const { return m_picture; }
     bool hasPicture() const { return !m_picture.isNull(); }
     void setAutoSize(bool on);
     bool autoSize() const { return m_autoSize; }
@@ -65,8 +67,10 @@ public:
     bool autoRedraw() const { return m_autoRedraw; }
     const QImage& image() const { return m_image; }
     // Stretches the `source` rectangle (twips of `picture`) onto the
-    // `target` rectangle (twips of the client area), replacing what was there.
-    void paintPicture(const QImage& picture, const QRectF& target, const QRectF& source);
+    // `target` rectangle (twips of the client area), replacing what was
+    // there. The picture is drawn at the image's own resolution, so a
+    // vector picture stays sharp at any stretch.
+    void paintPicture(const Picture& picture, const QRectF& target, const QRectF& source);
 
 signals:
     void mouseDown(int button, int shift, float x, float y);
@@ -93,12 +97,14 @@ private:
     QPointF twipsOf(const QPointF& pixels) const;
     double dpr() const;
     QSize imagePixelSize() const;
+    // Where the picture stands at its natural size, in pixels of the client area.
+    QRectF naturalRect() const;
     using MouseSignal = void (PictureBox::*)(int, int, float, float);
     void report(QMouseEvent* event, MouseSignal signal, Qt::MouseButtons buttons);
 
     QWidget* m_border = nullptr;
     TwipsGeometry m_twips;
-    QImage m_picture;
+    Picture m_picture;
     QImage m_image;
     bool m_autoSize = false;
     bool m_autoRedraw = false;

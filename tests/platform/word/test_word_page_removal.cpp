@@ -24,7 +24,6 @@ struct Built {
     platform::Ref<word::Document> doc;
     Built(int items, int repeats) {
         app::StrictSteps run;
-        app->setRenderOptions({96});
         MeetingAgenda::TypeAgenda(run, app, doc, threePageMeeting(items, repeats));
     }
 };
@@ -54,7 +53,7 @@ private slots:
         QCOMPARE(work.doc->BuiltInDocumentProperties(14).toInt(), pages);
         for (int p = 0; p < pages; ++p) {
             work.doc->Range().CopyAsPicture();
-            QCOMPARE(work.clipboard.current, expected[p]);
+            QCOMPARE(work.clipboard.current.toImage(96), expected[p]);
             if (p + 1 == pages)
                 break;
             word::Selection& sel = work.app->Selection();
@@ -79,7 +78,7 @@ private slots:
         e.sel().GoTo(1, 2, 2);
         QCOMPARE(e.sel().start(), word::Position::body(0, 0));
         e.doc->Range().CopyAsPicture();
-        QCOMPARE(platform::pictureTwipsSize(e.clipboard.current).width(), 9360);
+        QCOMPARE(e.clipboard.current.twipsSize().width(), 9360);
     }
 };
 

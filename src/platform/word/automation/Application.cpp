@@ -3,27 +3,14 @@
 #include "Document.h"
 #include "Errors.h"
 
-#include <QGuiApplication>
-
-#include <cmath>
-
 namespace word {
-
-namespace {
-
-RenderOptions screenOptions() {
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    return RenderOptions{static_cast<int>(std::lround(96 * ratio))};
-}
-
-} // namespace
 
 std::shared_ptr<Application> Application::create(platform::Clipboard& clipboard) {
     return std::make_shared<Application>(clipboard);
 }
 
 Application::Application(platform::Clipboard& clipboard)
-    : m_clipboard(clipboard), m_documents(*this), m_render(screenOptions()) {}
+    : m_clipboard(clipboard), m_documents(*this) {}
 
 Application::~Application() {
     m_documents.closeAll();

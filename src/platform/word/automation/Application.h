@@ -1,7 +1,6 @@
 #pragma once
 
 #include "../layout/FontCache.h"
-#include "../paint/PageRenderer.h"
 #include "Documents.h"
 
 #include "platform/automation/AutomationObject.h"
@@ -38,10 +37,6 @@ public:
     // Closes every document without saving; the instance stops running.
     void Quit();
 
-    // Resolution of the pictures CopyAsPicture makes.
-    RenderOptions renderOptions() const { return m_render; }
-    void setRenderOptions(RenderOptions options) { m_render = options; }
-
     void checkRunning() const;
     platform::Clipboard& clipboard() { return m_clipboard; }
     const std::shared_ptr<FontCache>& fonts() const { return m_fonts; }
@@ -50,7 +45,6 @@ private:
     platform::Clipboard& m_clipboard;
     std::shared_ptr<FontCache> m_fonts = std::make_shared<FontCache>();
     word::Documents m_documents;
-    RenderOptions m_render;
     bool m_displayAlerts = true;
     bool m_quit = false;
 };

@@ -14,9 +14,7 @@ Document& Range::document() const {
 void Range::CopyAsPicture() const {
     Document& doc = document();
     Layout& layout = doc.layout();
-    const QImage picture =
-        renderPage(layout, layout.pageOf(m_start), doc.application().renderOptions());
-    doc.application().clipboard().setPicture(picture);
+    doc.application().clipboard().setPicture(recordPage(layout, layout.pageOf(m_start)));
 }
 
 } // namespace word

@@ -1,10 +1,6 @@
 #include "PageRenderer.h"
 
-#include "RulePainter.h"
-
-#include "platform/picture/Picture.h"
-
-#include <QPainter>
+#include "RuleRecorder.h"
 
 #include <algorithm>
 
@@ -12,35 +8,22 @@ namespace word {
 
 namespace {
 
-// A face without bold outlines is emboldened as FreeType does it, by a 24th
-// of the em: the glyphs drawn again that much to the right.
-void drawEmboldened(QPainter& painter, QPointF at, const GlyphPiece& piece) {
-    const double strength = piece.glyphs.rawFont().pixelSize() / 24.0;
-    const int steps = 3;
-    for (int i = 0; i <= steps; ++i)
-        painter.drawGlyphRun(at + QPointF(strength * i / steps, 0), piece.glyphs);
-}
-
-void drawLine(QPainter& painter, const PageLine& placed, QPointF origin) {
+void recordLine(platform::DisplayList& list, const PageLine& placed, QPointF origin) {
     const LineBox& line = placed.paragraph->lines[static_cast<std::size_t>(placed.line)];
     const QPointF at = origin + QPointF(placed.x, placed.y);
-    for (const GlyphPiece& piece : line.pieces) {
-        painter.setPen(piece.color);
-        if (piece.embolden)
-            drawEmboldened(painter, at + piece.offset, piece);
-        else
-            painter.drawGlyphRun(at + piece.offset, piece.glyphs);
-    }
+    for (const GlyphPiece& piece : line.pieces)
+        list.items.emplace_back(
+            platform::GlyphItem{piece.glyphs, at + piece.offset, piece.color, piece.embolden});
 }
 
-void drawRowText(QPainter& painter, const PageRow& placed, QPointF origin) {
+void recordRowText(platform::DisplayList& list, const PageRow& placed, QPointF origin) {
     const int textTop = placed.y + borderTwips(placed.above);
     for (const CellBox& cell : placed.row->cells) {
         for (const PlacedParagraph& p : cell.paragraphs) {
             int y = textTop + p.y + p.box->spacingBefore;
             for (std::size_t i = 0; i < p.box->lines.size(); ++i) {
-                drawLine(painter, PageLine{p.box, static_cast<int>(i), placed.x + cell.textLeft, y},
-                         origin);
+                recordLine(list, PageLine{p.box, static_cast<int>(i), placed.x + cell.textLeft, y},
+                           origin);
                 y += p.box->lines[i].height;
             }
         }
@@ -54,24 +37,26 @@ QSize pagePictureTwips(const Page& page, const Section& section) {
     return {width, std::max(page.bottom, 1)};
 }
 
-QImage renderPage(const Page& page, const Section& section, RenderOptions options) {
-    const QSize twips = pagePictureTwips(page, section);
-    QImage picture = platform::makePicture(twips, options.dpi);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const RulePainter rules(painter, options.dpi, QPoint(-section.marginLeft, 0));
+platform::Picture recordPage(const Page& page, const Section& section) {
+    platform::DisplayList list;
+    list.size = pagePictureTwips(page, section);
+    const QPoint origin(-section.marginLeft, 0);
+    const RuleRecorder rules(list, origin);
     for (const PageRow& row : page.rows)
-        rules.drawRow(row);
-    painter.save();
-    painter.scale(options.dpi / 1440.0, options.dpi / 1440.0);
-    const QPointF origin(-section.marginLeft, 0);
+        rules.recordRow(row);
     for (const PageLine& line : page.lines)
-        drawLine(painter, line, origin);
+        recordLine(list, line, origin);
     for (const PageRow& row : page.rows)
-        drawRowText(painter, row, origin);
-    painter.restore();
-    return picture;
+        recordRowText(list, row, origin);
+    return platform::Picture(std::move(list));
+}
+
+platform::Picture recordPage(Layout& layout, int index) {
+    return recordPage(layout.page(index), layout.document().section);
+}
+
+QImage renderPage(const Page& page, const Section& section, RenderOptions options) {
+    return recordPage(page, section).toImage(options.dpi);
 }
 
 QImage renderPage(Layout& layout, int index, RenderOptions options) {
