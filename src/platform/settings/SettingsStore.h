@@ -23,17 +23,35 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // The stored text, or fallback when the key does not exist.
+    // Where the user's store lives.
+    static QString userFileName();
+
+    // The stored text, or fallback when the key does not exist. A value
+    // that the file holds as a list (a hand-edited value with unquoted
+    // commas) comes back as the text it was, its parts joined by ", ".
     QString read(const QString& key, const QString& fallback = QString()) const;
     bool contains(const QString& key) const;
-    // Creates or replaces the value and writes it through to disk;
-    // fails when the store cannot be written.
+    // Creates or replaces the value and writes it through to disk; fails
+    // when the store cannot be written. A value that could not be written
+    // is still read back, and goes to disk with the next write that succeeds.
     void write(const QString& key, const QString& value);
 
     QString fileName() const;
+    // When the file found at start could not be read as settings, it was
+    // kept under this name and the store started empty; otherwise empty.
+    const QString& setAsideFile() const { return m_setAsideFile; }
 
 private:
+    QString m_setAsideFile;
     std::unique_ptr<QSettings> m_settings;
 };
+
+// True when `file` exists but cannot serve as a settings file: it cannot be
+// read, holds bytes that no text file has, or the INI reader rejects it.
+bool isUnreadableSettingsFile(const QString& file);
+// Renames an unreadable settings file to "<file>.bad" (or "<file>.bad2",
+// "<file>.bad3", ... when taken) and returns the new name; empty when the
+// file was fine, missing, or could not be renamed.
+QString setAsideUnreadableSettingsFile(const QString& file);
 
 } // namespace platform

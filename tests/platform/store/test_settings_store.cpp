@@ -1,6 +1,8 @@
 #include "platform/settings/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -85,6 +87,82 @@ private slots:
         QVERIFY(QDir().mkpath(blocked));
         platform::SettingsStore store(blocked);
         QVERIFY_THROWS_EXCEPTION(std::exception, store.write("Called By", "x"));
+    }
+
+    void handEditedValuesWithCommasReadBackAsTheirText() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Marrowind.ini");
+        writeFile(file, "[Quillary]\n"
+                        "Meeting%20Title=Budget, Q3 review\n"
+                        "Time=9:00|Budget, Q3|Figures, forecast|Rm 1^10:00|Close||Rm 1\n"
+                        "Called%20By=\"Quoted, as written\"\n");
+        platform::SettingsStore store(file);
+        QCOMPARE(store.read("Meeting Title"), QString("Budget, Q3 review"));
+        QCOMPARE(store.read("Time"),
+                 QString("9:00|Budget, Q3|Figures, forecast|Rm 1^10:00|Close||Rm 1"));
+        QCOMPARE(store.read("Called By"), QString("Quoted, as written"));
+        QVERIFY(store.setAsideFile().isEmpty());
+    }
+
+    void anUnreadableFileIsKeptAsideAndTheStoreStartsAfresh() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Marrowind.ini");
+        for (int run = 1; run <= 3; ++run) {
+            const QByteArray garbage = randomBytes(4096, run);
+            writeFile(file, garbage);
+            platform::SettingsStore store(file);
+            const QString kept = file + (run == 1 ? ".bad" : ".bad" + QString::number(run));
+            QCOMPARE(store.setAsideFile(), kept);
+            QCOMPARE(readFile(kept), garbage);
+            QVERIFY(!store.contains("Meeting Title"));
+            store.write("Meeting Title", "Fresh"); // no failure: the new file takes it
+            QCOMPARE(platform::SettingsStore(file).read("Meeting Title"), QString("Fresh"));
+            QFile::remove(file);
+        }
+    }
+
+    void aHandEditedTextFileIsNotSetAside() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Marrowind.ini");
+        const QByteArray text =
+            "; notes\r\n[Other]\r\nx=1\r\n\t\r\n[Quillary]\r\nCalled%20By=Eva\r\n";
+        writeFile(file, text);
+        platform::SettingsStore store(file);
+        QVERIFY(store.setAsideFile().isEmpty());
+        QCOMPARE(store.read("Called By"), QString("Eva"));
+        QVERIFY(!QFile::exists(file + ".bad"));
+    }
+
+    void whatFailedToBeWrittenGoesWithTheNextWriteThatSucceeds() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Marrowind.ini");
+        QVERIFY(QDir().mkpath(file)); // a folder in the way: nothing can be written
+        platform::SettingsStore store(file);
+        QVERIFY_THROWS_EXCEPTION(std::exception, store.write("Called By", "Eva"));
+        QCOMPARE(store.read("Called By"), QString("Eva"));
+        QVERIFY(QDir(file).removeRecursively());
+        store.write("Meeting Title", "Budget");
+        platform::SettingsStore reopened(file);
+        QCOMPARE(reopened.read("Called By"), QString("Eva"));
+        QCOMPARE(reopened.read("Meeting Title"), QString("Budget"));
+    }
+
+private:
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    static QByteArray readFile(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static QByteArray randomBytes(int size, quint32 seed) {
+        QRandomGenerator random(seed);
+        QByteArray bytes(size, '\0');
+        for (char& c : bytes)
+            c = char(random.bounded(256));
+        return bytes;
     }
 };
 
