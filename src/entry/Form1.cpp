@@ -34,7 +34,8 @@ using platform::MsgIcon;
 namespace Keys = entry::MeetingKeys;
 
 Form1::Form1(const app::Services& services, QWidget* parent)
-    : platform::FormWindow(parent), m_services(services) {
+    : platform::FormWindow(parent), m_services(services),
+      m_storeWrites(services.settings, services.messages) {
     createControls();
     setTabOrder();
     connectHandlers();
@@ -73,12 +74,7 @@ void Form1::connectHandlers() {
 
 // Every change of a meeting text box is written to the store at once.
 void Form1::storeText(const QString& key, const QString& text) {
-    try {
-        m_services.settings.write(key, text);
-    } catch (...) {
-        ErrorTrap(m_services.messages, QStringLiteral("Form1"), QStringLiteral("Form_Change"))
-            .report(0, platform::describeCurrentException());
-    }
+    m_storeWrites.store(key, text);
 }
 
 void Form1::Form_Load() {
@@ -93,6 +89,7 @@ void Form1::Form_Load() {
     if (trap.test(104, [&] { return Main::FileExists(hand); }))
         trap.step(106, [&] { setMouseIcon(platform::loadCursorFile(hand)); });
     trap.step(108, [&] { Main::VisitHomePageAtRandom(m_services.shell, m_services.random); });
+    m_storeWrites.announceSetAside();
     loadTextFields(trap);
     createListColumns(trap);
     QString stored;

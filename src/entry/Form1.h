@@ -2,6 +2,7 @@
 
 #include "../app/Services.h"
 #include "../platform/controls/FormWindow.h"
+#include "StoreWrites.h"
 
 #include <QList>
 
@@ -108,5 +109,6 @@ private:
     void checkWordAvailable();
 
     app::Services m_services;
+    entry::StoreWrites m_storeWrites;
     std::unique_ptr<Form2> m_form2;
 };
