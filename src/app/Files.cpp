@@ -1,6 +1,7 @@
 #include "ShellUtilities.h"
 
 #include "../platform/errors/RuntimeError.h"
+#include "../platform/files/PrivateFolder.h"
 #include "../platform/shell/Shell.h"
 
 #include <QDir>
@@ -8,6 +9,9 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace Main {
 
@@ -67,9 +71,16 @@ void ForceDeleteFiles(const QString& pattern) {
     bool allGone = true;
     for (const QString& path : files) {
         QFile file(path);
-        if (!QFileInfo(path).isSymLink())
-            file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-        allGone = file.remove() && allGone;
+        const bool link = QFileInfo(path).isSymLink();
+        const QFileDevice::Permissions before = file.permissions();
+        if (!link)
+            file.setPermissions(before | QFileDevice::WriteOwner);
+        if (file.remove())
+            continue;
+        // A file that stays keeps the protection it had.
+        if (!link)
+            file.setPermissions(before);
+        allGone = false;
     }
     if (!allGone)
         throw platform::RuntimeError(QStringLiteral("Permission denied"));
@@ -101,10 +112,32 @@ QString TempFolder() {
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& key : env.keys()) {
         if (key.compare(QLatin1String("TEMP"), Qt::CaseInsensitive) == 0 &&
-            !env.value(key).isEmpty())
+            platform::isWritableFolder(env.value(key)))
             return QDir::cleanPath(env.value(key));
     }
-    return QDir::tempPath();
+    return PrivateTempFolder();
+}
+
+QString PrivateTempFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QStringList candidates;
+    if (QDir::isAbsolutePath(runtime))
+        candidates << QDir::cleanPath(runtime) + QStringLiteral("/quillary");
+    candidates << QDir::tempPath() + QStringLiteral("/quillary-") + QString::number(::geteuid());
+    // Someone else may hold that name in a shared folder; the home folder is the user's own.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty() && QDir().mkpath(cache))
+        candidates << cache + QStringLiteral("/quillary");
+    QString failure;
+    for (const QString& folder : std::as_const(candidates)) {
+        try {
+            platform::ensurePrivateFolder(folder);
+            return folder;
+        } catch (const platform::RuntimeError& e) {
+            failure = e.description();
+        }
+    }
+    throw platform::RuntimeError(failure);
 }
 
 } // namespace Main

@@ -51,7 +51,12 @@ QString ApplicationTitleFor(const QString& productName);
 // Opens the maker's web site on about one call in a hundred.
 void VisitHomePageAtRandom(platform::Shell& shell, QRandomGenerator& random);
 
-// The temporary folder: the variable TEMP (any case), else the system's.
+// The temporary folder: the variable TEMP (any case) when it names a folder
+// this user can write in, else PrivateTempFolder().
 QString TempFolder();
+// A folder of this user's alone (mode 0700, created when missing, its owner
+// checked): "$XDG_RUNTIME_DIR/quillary", else "<system temp>/quillary-<uid>",
+// else "quillary" in the user's cache folder. Fails when none can be had.
+QString PrivateTempFolder();
 
 } // namespace Main

@@ -4,6 +4,7 @@
 #include "platform/skin/SkinFramework.h"
 #include "support/FakeClipboard.h"
 #include "support/FakeShell.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 void touch(const QString& path, const QByteArray& content = "x") {
@@ -21,6 +24,36 @@ void touch(const QString& path, const QByteArray& content = "x") {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(content);
 }
+
+// Permission bits of owner, group and others (Qt adds the current user's).
+constexpr int kOwnerGroupOther = 0x7077;
+
+// Puts back the variables a test changes.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard() {
+        for (const char* name : kNames)
+            m_saved.append({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+    }
+    ~EnvironmentGuard() {
+        qunsetenv("tEmP");
+        for (const auto& v : m_saved) {
+            if (v.set)
+                qputenv(v.name, v.value);
+            else
+                qunsetenv(v.name);
+        }
+    }
+
+private:
+    static constexpr const char* kNames[] = {"TEMP", "XDG_RUNTIME_DIR", "TMPDIR", "XDG_CACHE_HOME"};
+    struct Saved {
+        const char* name;
+        QByteArray value;
+        bool set;
+    };
+    QList<Saved> m_saved;
+};
 
 struct SampleForm {
     QWidget form;
@@ -180,12 +213,86 @@ private slots:
         QVERIFY(shell.openedUrls.first().startsWith("https://"));
     }
 
-    void tempFolderFollowsTempInAnyCase() {
-        qputenv("tEmP", "/some/where/");
-        QCOMPARE(Main::TempFolder(), QString("/some/where"));
-        qunsetenv("tEmP");
+    void tempFolderFollowsTempInAnyCaseWhenItCanBeWritten() {
+        QTemporaryDir temp;
+        const EnvironmentGuard guard;
         qunsetenv("TEMP");
-        QCOMPARE(Main::TempFolder(), QDir::tempPath());
+        qputenv("tEmP", QFile::encodeName(temp.path() + "/"));
+        QCOMPARE(Main::TempFolder(), temp.path());
+    }
+
+    void unusableTempGivesAPrivateFolder_data() {
+        QTest::addColumn<QByteArray>("temp");
+        QTest::newRow("unset") << QByteArray();
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("missing") << QByteArray("/no/such/folder");
+        QTest::newRow("a file") << QByteArray("FILE");
+    }
+    void unusableTempGivesAPrivateFolder() {
+        QFETCH(QByteArray, temp);
+        QTemporaryDir scratch;
+        const EnvironmentGuard guard;
+        const QString runtime = scratch.filePath("run");
+        QVERIFY(QDir().mkpath(runtime));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        qunsetenv("TEMP");
+        if (temp == "FILE") {
+            touch(scratch.filePath("file"));
+            temp = QFile::encodeName(scratch.filePath("file"));
+        }
+        if (!temp.isNull())
+            qputenv("TEMP", temp);
+        const QString folder = Main::TempFolder();
+        QCOMPARE(folder, runtime + "/quillary");
+        QCOMPARE(int(QFileInfo(folder).permissions() & kOwnerGroupOther), 0x7000); // 0700
+        QCOMPARE(Main::TempFolder(), folder); // found again, not made anew
+    }
+
+    void privateFolderIsNeverTakenFromSomeoneElse() {
+        QTemporaryDir scratch;
+        const EnvironmentGuard guard;
+        qunsetenv("TEMP");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(scratch.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(scratch.filePath("cache")));
+        const QString shared = scratch.filePath("quillary-" + QString::number(::geteuid()));
+
+        // A folder of the user's own that others could enter is closed to them.
+        QVERIFY(QDir().mkpath(shared));
+        QVERIFY(QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)));
+        QCOMPARE(Main::TempFolder(), shared);
+        QCOMPARE(int(QFileInfo(shared).permissions() & kOwnerGroupOther), 0x7000);
+
+        // A link put in its place, or a folder of another user, is passed over.
+        QVERIFY(QDir(shared).removeRecursively());
+        const QString elsewhere = scratch.filePath("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::link(elsewhere, shared));
+        QCOMPARE(Main::TempFolder(), scratch.filePath("cache/quillary"));
+        if (::geteuid() == 0) {
+            QVERIFY(QFile::remove(shared));
+            QVERIFY(QDir().mkpath(shared));
+            QCOMPARE(::chown(QFile::encodeName(shared).constData(), 65534, 65534), 0);
+            QCOMPARE(Main::TempFolder(), scratch.filePath("cache/quillary"));
+        }
+    }
+
+    void forcedDeleteThatFailsLeavesTheFileAsItWas() {
+        if (testing::rerunUnprivileged())
+            return;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("ro.doc");
+        touch(file);
+        const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser;
+        QVERIFY(QFile::setPermissions(file, readOnly));
+        // The folder takes no changes: the file cannot be removed.
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        testing::FakeShell shell;
+        Main::DeleteFiles(shell, file);
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(QFile::permissions(file) & kOwnerGroupOther, readOnly & kOwnerGroupOther);
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner));
     }
 };
 
