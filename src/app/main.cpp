@@ -3,15 +3,21 @@
 #include "../platform/automation/AutomationRegistry.h"
 #include "../platform/clipboard/SystemClipboard.h"
 #include "../platform/messages/QtMessageService.h"
+#include "../platform/session/SingleInstance.h"
 #include "../platform/settings/SettingsStore.h"
 #include "../platform/shell/DesktopShell.h"
 #include "../platform/word/automation/Application.h"
+#include "OutsideRequests.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // A second start for the same settings brings the first to the front.
+    platform::SingleInstance instance(platform::SettingsStore::userFileName());
+    if (!instance.claim())
+        return 0;
     platform::QtMessageService messages;
     platform::DesktopShell shell;
     platform::SettingsStore settings;
@@ -24,6 +30,7 @@ int main(int argc, char* argv[]) {
                                  QCoreApplication::applicationDirPath()};
 
     Form1 form1(services);
+    app::OutsideRequests outside(form1, &instance);
     form1.Form_Load();
     if (shell.endRequested())
         return 0;

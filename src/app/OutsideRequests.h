@@ -1,0 +1,39 @@
+#pragma once
+
+#include "../platform/session/TerminationSignals.h"
+
+#include <QObject>
+
+class Form1;
+class QWidget;
+
+namespace platform {
+class SingleInstance;
+}
+
+namespace app {
+
+// What reaches the program from outside its windows. SIGTERM, SIGHUP,
+// SIGINT and the session manager's end of session close the window the
+// user sees, as its close box would: the agenda list is stored, the
+// temporary document deleted, the program ends. A later start of the
+// program brings that window to the front.
+class OutsideRequests final : public QObject {
+    Q_OBJECT
+public:
+    explicit OutsideRequests(Form1& form1, platform::SingleInstance* instance = nullptr);
+
+    void endProgram();
+    void bringToFront();
+
+private:
+    // The preview when it is shown, else the entry window when it is shown;
+    // none while the program is still starting.
+    QWidget* shownWindow() const;
+
+    Form1& m_form1;
+    platform::TerminationSignals m_signals;
+    bool m_ending = false;
+};
+
+} // namespace app

@@ -1,0 +1,110 @@
+#include "SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace platform {
+
+namespace {
+
+// The settings file's path with its folder resolved, so that every spelling
+// of the same file gives the same names, whether the file exists yet or not.
+QString canonicalSettingsPath(const QString& settingsFile) {
+    const QFileInfo file(settingsFile);
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? file.absoluteFilePath() : folder + QLatin1Char('/') + file.fileName();
+}
+
+QString namesBase(const QString& settingsFile) {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return QString();
+    const QByteArray hash = QCryptographicHash::hash(canonicalSettingsPath(settingsFile).toUtf8(),
+                                                     QCryptographicHash::Sha256);
+    return runtime + QStringLiteral("/quillary-") + QString::fromLatin1(hash.toHex().left(16));
+}
+
+// How long a later start keeps trying to reach a program that holds the lock
+// but does not answer yet (it may be starting up).
+constexpr int kReachMilliseconds = 5000;
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& settingsFile, QObject* parent)
+    : QObject(parent), m_base(namesBase(settingsFile)) {}
+
+SingleInstance::~SingleInstance() {
+    if (m_server)
+        m_server->close();
+}
+
+bool SingleInstance::claim() {
+    if (m_base.isEmpty())
+        return true;
+    m_lock = std::make_unique<QLockFile>(lockFileName());
+    // Only a lock whose process is gone is stale, however long it was held.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0)) {
+        listen();
+        return true;
+    }
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return true; // no lock can be kept here: run unguarded
+    if (!askRunningToActivate())
+        qWarning("Quillary already runs for this settings file and did not answer.");
+    return false;
+}
+
+void SingleInstance::listen() {
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // The lock is ours, so a socket file left under the name is a dead one.
+    QLocalServer::removeServer(socketName());
+    if (!m_server->listen(socketName())) {
+        // A later start could not reach this one: let it run rather than
+        // end unseen.
+        m_lock->unlock();
+        return;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
+}
+
+void SingleInstance::acceptConnection() {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine())
+                return;
+            const QByteArray line = socket->readLine(64);
+            socket->disconnectFromServer();
+            if (line == kActivate)
+                emit activationRequested();
+        });
+    }
+}
+
+bool SingleInstance::askRunningToActivate() const {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < kReachMilliseconds) {
+        QLocalSocket socket;
+        socket.connectToServer(socketName());
+        if (socket.waitForConnected(1000)) {
+            socket.write(kActivate);
+            const bool sent = socket.waitForBytesWritten(1000);
+            socket.disconnectFromServer();
+            return sent;
+        }
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+} // namespace platform

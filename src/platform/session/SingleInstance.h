@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+
+namespace platform {
+
+// One running program per settings file. The first start holds a lock file
+// and listens on a local socket, both named after the settings file's path
+// in the user's runtime folder; a later start for the same file finds the
+// lock taken, asks the running program to come to the front and ends. A lock
+// left by a program that crashed is taken over.
+class SingleInstance final : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString& settingsFile, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this process may run: it now holds the lock (or no lock can
+    // be kept on this system at all). False when another process runs on the
+    // same settings file; it has been asked to come to the front.
+    bool claim();
+
+    QString lockFileName() const { return m_base + QStringLiteral(".lock"); }
+    QString socketName() const { return m_base + QStringLiteral(".socket"); }
+
+    // What a later start sends.
+    static constexpr const char* kActivate = "activate\n";
+
+signals:
+    // A later start asked this program to come to the front.
+    void activationRequested();
+
+private:
+    void listen();
+    void acceptConnection();
+    bool askRunningToActivate() const;
+
+    QString m_base;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer* m_server = nullptr;
+};
+
+} // namespace platform
