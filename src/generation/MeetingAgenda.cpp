@@ -11,6 +11,7 @@
 #include "../platform/automation/AutomationRegistry.h"
 #include "../platform/controls/MousePointer.h"
 #include "../platform/files/ExclusiveFile.h"
+#include "../platform/shell/Shell.h"
 #include "../platform/word/automation/Application.h"
 #include "../platform/word/automation/Document.h"
 #include "../preview/Form2.h"
@@ -57,6 +58,11 @@ void SaveAndQuit(app::ErrorTrap& trap, Ref<word::Application>& wordApp, Ref<word
 void ShowPreview(app::ErrorTrap& trap, Form1& form1, const QString& path) {
     trap.step(334, [&] { form1.form2().clearPageList(); });
     trap.step(336, [&] { SaveDocAsJPG(form1, path); });
+    // The program was asked to end meanwhile: no preview, and no document left behind.
+    if (form1.services().shell.endRequested()) {
+        Main::DeleteFiles(form1.services().shell, path);
+        return;
+    }
     Form2& form2 = form1.form2();
     if (trap.test(340, [&] { return form2.ListView1->topLevelItemCount() >= 1; }))
         trap.step(342, [&] { form2.setCanvasPicture(form2.slotPicture(0)); });

@@ -10,6 +10,7 @@
 #include "../platform/controls/MousePointer.h"
 #include "../platform/errors/RuntimeError.h"
 #include "../platform/files/ExclusiveFile.h"
+#include "../platform/shell/Shell.h"
 #include "../platform/word/automation/Application.h"
 #include "../platform/word/automation/Document.h"
 #include "../platform/word/automation/Range.h"
@@ -90,6 +91,9 @@ void SaveDocAsJPG(Form1& form1, const QString& path) {
             RemoveFirstPage(trap, s);
         StorePage(trap, s, form1, scratch);
         ++s.removed;
+        // The program was asked to end while this page was stored.
+        if (services.shell.endRequested())
+            break;
     }
     trap.step(166, [&] { s.wordApp->ActiveDocument()->Close(0); });
     trap.step(168, [&] { s.wordApp->Quit(); });

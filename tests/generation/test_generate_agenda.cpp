@@ -10,10 +10,13 @@
 #include "preview/Form2.h"
 #include "support/GenerationFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <utility>
 
 namespace {
 
@@ -191,6 +194,62 @@ private slots:
         QCOMPARE(pageItems(p), QStringList{"Page 1"});
         QVERIFY(p.hasImageSlot(int(many.size()) - 1)); // left behind, not listed
         QVERIFY(g.t.messages.boxes.isEmpty());
+    }
+
+    void closingTheEntryWindowDuringGenerationStopsAndLeavesNothing() {
+        testing::GenerationRun g;
+        Form1& f = g.form();
+        f.show();
+        addItems(f, 40);
+        bool closed = false;
+        g.t.shell.onDoEvents = [&] {
+            if (!std::exchange(closed, true))
+                f.close(); // while the first page is being stored
+        };
+        f.PushButton1_Click();
+        QCOMPARE(g.t.shell.endCalls, 1);
+        QCOMPARE(pageItems(f.form2()).size(), 1); // no page after the end was asked for
+        QVERIFY(!f.form2().isVisible());
+        QVERIFY(g.agendaFiles().isEmpty());
+        QVERIFY(!QFile::exists(g.temp.filePath("temp.bmp")));
+        QCOMPARE(g.t.settings->read("Time").count('^'), 39);
+        QVERIFY(g.t.messages.boxes.isEmpty());
+    }
+
+    void anUnusableTempStillGenerates_data() {
+        QTest::addColumn<QString>("temp");
+        QTest::newRow("unset") << QString();
+        QTest::newRow("missing") << QString("/no/such/folder");
+        QTest::newRow("a file") << QString("FILE");
+    }
+    void anUnusableTempStillGenerates() {
+        QFETCH(QString, temp);
+        testing::GenerationRun g;
+        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        const QString runtime = g.temp.filePath("run");
+        QVERIFY(QDir().mkpath(runtime));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        if (temp == "FILE") {
+            temp = g.temp.filePath("file");
+            QFile file(temp);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        if (temp.isNull())
+            qunsetenv("TEMP");
+        else
+            qputenv("TEMP", QFile::encodeName(temp));
+        Form1& f = g.form();
+        f.PushButton5_Click();
+        f.PushButton1_Click();
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        QVERIFY2(g.t.messages.boxes.isEmpty(), qPrintable(g.t.messages.texts().join("\n---\n")));
+        Form2& p = f.form2();
+        QCOMPARE(QFileInfo(p.mWordFile).path(), runtime + "/quillary");
+        QVERIFY(QFile::exists(p.mWordFile));
+        QCOMPARE(pageItems(p), QStringList{"Page 1"});
+        QVERIFY(!p.slotPicture(0).isNull());
+        p.PushButton8_Click();
+        QVERIFY(QDir(runtime + "/quillary").isEmpty());
     }
 };
 
