@@ -11,6 +11,7 @@
 #include "../platform/shell/Shell.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 using app::ErrorTrap;
@@ -28,9 +29,19 @@ void copyReplacing(const QString& source, const QString& target) {
             QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
     const QByteArray bytes = in.readAll();
     QSaveFile out(target);
+    // Where the folder takes no new file, an existing target that may be
+    // written is written in place.
+    out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         throw platform::RuntimeError(
             QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
+}
+
+// The temporary document goes when the preview closes: a result saved onto
+// it would be lost.
+bool isTemporaryDocument(const QString& target, const QString& wordFile) {
+    const QString chosen = QFileInfo(target).canonicalFilePath();
+    return !chosen.isEmpty() && chosen == QFileInfo(wordFile).canonicalFilePath();
 }
 
 } // namespace
@@ -45,6 +56,13 @@ void Form2::PushButton6_Click() {
     trap.step(108, [&] { title = QStringLiteral("Save File"); });
     trap.step(110, [&] { filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
     trap.step(112, [&] { target = m_services.shell.askSaveFileName(title, filter, fileName); });
+    if (isTemporaryDocument(target, mWordFile)) {
+        m_services.messages.show(target + QStringLiteral(" is Quillary's working copy of this "
+                                                         "agenda and is deleted when the preview "
+                                                         "closes. Please save under another name."),
+                                 MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
     if (!trap.test(
             116, [&] { return target.isEmpty(); }, false)) {
         if (trap.test(118, [&] { return Main::FileExists(target); })) {

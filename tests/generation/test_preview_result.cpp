@@ -3,6 +3,7 @@
 #include "entry/Form1.h"
 #include "preview/Form2.h"
 #include "support/GenerationFixture.h"
+#include "support/Unprivileged.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -140,6 +141,42 @@ private slots:
         const auto rows = entry::AgendaList::rows(*g.form().ListView1);
         QCOMPARE(rows.size(), 3);
         QCOMPARE(g.t.settings->read("Time"), entry::EncodeAgendaList(rows));
+    }
+
+    void savingOntoTheWorkingCopyIsRefused() {
+        testing::GenerationRun g;
+        Form2& p = generateSample(g);
+        const QByteArray document = contents(p.mWordFile);
+        const QString link = g.temp.filePath("link.doc");
+        QVERIFY(QFile::link(p.mWordFile, link));
+        for (const QString& target : {p.mWordFile, link}) {
+            g.t.messages.clear();
+            g.t.shell.chooseNext(target);
+            p.PushButton6_Click();
+            QCOMPARE(g.t.messages.boxes.size(), 1);
+            QVERIFY(g.t.messages.boxes[0].text.contains("working copy"));
+            QCOMPARE(g.t.messages.boxes[0].caption, QString("Quillary"));
+            QCOMPARE(contents(p.mWordFile), document);
+        }
+    }
+
+    void savingOverAWritableFileInAFolderThatTakesNoNewFiles() {
+        if (testing::rerunUnprivileged())
+            return;
+        testing::GenerationRun g;
+        Form2& p = generateSample(g);
+        const QString folder = g.temp.filePath("closed");
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = folder + "/agenda.doc";
+        write(target, "old");
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        g.t.shell.chooseNext(target);
+        p.PushButton6_Click();
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner));
+        QCOMPARE(g.t.messages.texts().last(), QString("Done."));
+        QCOMPARE(g.t.messages.errorBoxes(), 0);
+        QCOMPARE(contents(target), contents(p.mWordFile));
     }
 };
 
