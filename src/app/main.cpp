@@ -1,4 +1,5 @@
 // Quillary: the program starts with the entry window.
+#include "../app/CommandLine.h"
 #include "../entry/Form1.h"
 #include "../platform/automation/AutomationRegistry.h"
 #include "../platform/clipboard/SystemClipboard.h"
@@ -13,6 +14,8 @@
 #include <QRandomGenerator>
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = app::commandLineExitCode(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
     // A second start for the same settings brings the first to the front.
     platform::SingleInstance instance(platform::SettingsStore::userFileName());

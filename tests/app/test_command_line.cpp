@@ -1,0 +1,115 @@
+#include "app/CommandLine.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using app::readCommandLine;
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutArgumentsTheProgramStarts() {
+        const auto request = readCommandLine({QStringLiteral("quillary")});
+        QVERIFY(request.run);
+        QVERIFY(request.output.isEmpty());
+        QVERIFY(request.error.isEmpty());
+    }
+
+    void versionPrintsNameAndProjectVersion_data() {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("long") << QStringLiteral("--version");
+        QTest::newRow("short") << QStringLiteral("-v");
+    }
+    void versionPrintsNameAndProjectVersion() {
+        QFETCH(QString, option);
+        const auto request = readCommandLine({QStringLiteral("/usr/bin/quillary"), option});
+        QVERIFY(!request.run);
+        QCOMPARE(request.exitCode, 0);
+        QCOMPARE(request.output, QStringLiteral("Quillary " PROJECT_VERSION "\n"));
+    }
+
+    void helpListsTheOptionsUnderTheProgramsName() {
+        const auto request =
+            readCommandLine({QStringLiteral("/usr/lib/quillary/quillary"), QStringLiteral("-h")});
+        QVERIFY(!request.run);
+        QCOMPARE(request.exitCode, 0);
+        QVERIFY2(request.output.startsWith(QStringLiteral("Usage: quillary [options]")),
+                 qPrintable(request.output));
+        QVERIFY(request.output.contains(QStringLiteral("--help")));
+        QVERIFY(request.output.contains(QStringLiteral("--version")));
+        // Qt's options are accepted, not advertised one by one.
+        QVERIFY(!request.output.contains(QStringLiteral("--platform")));
+        QCOMPARE(readCommandLine({QStringLiteral("quillary"), QStringLiteral("--help")}).output,
+                 request.output);
+    }
+
+    void qtsOwnOptionsAreLeftToQt_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("platform") << QStringList{"-platform", "offscreen"};
+        QTest::newRow("double dash") << QStringList{"--platform", "offscreen"};
+        QTest::newRow("style=") << QStringList{"-style=fusion"};
+        QTest::newRow("several") << QStringList{"-display", ":1", "-reverse", "-geometry",
+                                                "800x600+0+0"};
+    }
+    void qtsOwnOptionsAreLeftToQt() {
+        QFETCH(QStringList, arguments);
+        const auto request = readCommandLine(QStringList{"quillary"} + arguments);
+        QVERIFY2(request.run, qPrintable(request.error));
+    }
+
+    void unknownOptionsAndArgumentsAreRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("option") << QStringList{"--frobnicate"}
+                                << QStringLiteral("Unknown option 'frobnicate'.");
+        QTest::newRow("argument") << QStringList{"agenda.doc"}
+                                  << QStringLiteral("Unexpected argument 'agenda.doc'.");
+        QTest::newRow("value missing")
+            << QStringList{"-platform"} << QStringLiteral("Missing value after '-platform'.");
+    }
+    void unknownOptionsAndArgumentsAreRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const auto request = readCommandLine(QStringList{"quillary"} + arguments);
+        QVERIFY(!request.run);
+        QCOMPARE(request.exitCode, app::kUsageExitCode);
+        QVERIFY(request.output.isEmpty());
+        QCOMPARE(request.error, QStringLiteral("quillary: %1\nTry 'quillary --help' for more "
+                                               "information.\n")
+                                    .arg(reason));
+    }
+
+    // The real program, with no display to talk to: it answers and ends.
+    void theProgramAnswersWithoutADisplay_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("version") << QStringLiteral("--version") << 0
+                                 << QStringLiteral("Quillary " PROJECT_VERSION "\n");
+        QTest::newRow("help") << QStringLiteral("--help") << 0 << QStringLiteral("Usage: ");
+        QTest::newRow("refused") << QStringLiteral("--nonsense") << app::kUsageExitCode
+                                 << QString();
+    }
+    void theProgramAnswersWithoutADisplay() {
+        QFETCH(QString, option);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(QUILLARY_EXECUTABLE), {option});
+        QVERIFY(program.waitForFinished(30000));
+        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY2(out.startsWith(expected), qPrintable(out));
+        QCOMPARE(err.isEmpty(), exitCode == 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
