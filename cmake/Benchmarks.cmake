@@ -1,0 +1,18 @@
+# The benchmarks under bench/, when QUILLARY_BENCH says so: ON needs Google
+# Benchmark, AUTO (the default) builds them when it is installed.
+string(TOUPPER "${QUILLARY_BENCH}" bench_mode)
+if(bench_mode STREQUAL "AUTO")
+    find_package(benchmark QUIET)
+    set(bench_wanted ${benchmark_FOUND})
+elseif(QUILLARY_BENCH)
+    find_package(benchmark REQUIRED)
+    set(bench_wanted TRUE)
+else()
+    set(bench_wanted FALSE)
+endif()
+if(bench_wanted)
+    add_subdirectory(bench)
+    message(STATUS "Benchmarks: on")
+else()
+    message(STATUS "Benchmarks: off (QUILLARY_BENCH=${QUILLARY_BENCH})")
+endif()
