@@ -28,6 +28,7 @@ Form2::Form2(const app::Services& services, QWidget* parent)
     createControls();
     wireHandlers();
     watchPointer();
+    createNavigationKeys();
     Form_Load();
 }
 
@@ -191,6 +192,8 @@ void Form2::showChosenPage() {
 // --- events: list clicks and keys, pointer rules --------------------------
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == Picture1 || watched == Picture2) && pageViewEvent(event))
+        return true;
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
         if (watched == ListView1->viewport() &&

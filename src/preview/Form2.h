@@ -63,6 +63,8 @@ public:
     int16_t mVScrollUnit = 0;
     float mDownX = 0.0f;
     float mDownY = 0.0f;
+    // The zoom of the drawing on the canvas; a refused drawing returns to it.
+    float mDrawnZoom = 1.0f;
 
     // Page list and slots, as the page exporter fills them.
     void clearPageList();
@@ -105,9 +107,20 @@ public:
     void SetHScrollbarByPercent(QScrollBar& bar, int16_t percent);
     void SetVScrollbarByPercent(QScrollBar& bar, int16_t percent);
 
-    // Drawings that reach either limit are not made.
-    static constexpr int32_t kMaxDrawWidth = 9900;
-    static constexpr int32_t kMaxDrawHeight = 7700;
+    // The wheel over the page view: scrolls through the scroll bars (Shift:
+    // sideways); with Ctrl it zooms as the buttons do, a step a notch.
+    void wheelOverPageView(QPoint angleDelta, Qt::KeyboardModifiers modifiers);
+    // Moves the page by about `twips` through the bar's own steps, within
+    // its range; nothing when the bar is off.
+    void scrollPageView(Qt::Orientation orientation, float twips);
+
+    // The persistent image is bounded by memory: a drawing is made when it
+    // covers no more than a 4.0 drawing of the largest page the engine makes
+    // (a whole A4 or Letter sheet, 12240 x 16838 twips at most), about
+    // 59 MB at 96 dpi; no side may exceed the page's longest side at 4.0.
+    static constexpr int32_t kMaxDrawSide = 4 * 16838;
+    static constexpr int64_t kMaxDrawArea = int64_t{4 * 12240} * (4 * 16838);
+    static bool drawingFits(int32_t width, int32_t height);
 
 protected:
     bool event(QEvent* event) override;
@@ -122,6 +135,8 @@ private:
     void setTabOrder();
     void wireHandlers();
     void watchPointer();
+    void createNavigationKeys();
+    bool pageViewEvent(QEvent* event);
     void showChosenPage();
     void onPointerMove(QWidget* over, const QMouseEvent& event);
     void baseSizeFromHolder();
@@ -129,4 +144,5 @@ private:
 
     app::Services m_services;
     Form1* m_entry = nullptr;
+    int m_zoomWheel = 0; // Ctrl+wheel turned since the last zoom step
 };

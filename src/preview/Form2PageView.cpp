@@ -69,6 +69,7 @@ void Form2::LoadPageView(const platform::Picture& picture) {
     Zoom_Ori->setTwipsHeight(Picture1->twipsHeight());
     Zoom_Ori->setPicture(picture);
     mZoom = 1.0f;
+    mDrawnZoom = 1.0f; // the canvas shows the picture at its natural size
     baseSizeFromHolder();
     mScaledWidth = mBaseWidth;
     mScaledHeight = mBaseHeight;
@@ -89,14 +90,14 @@ bool Form2::RedrawImage() {
     trap.step(102, [&] {
         mScaledHeight = preview::floorToInt32(static_cast<double>(mBaseHeight) * mZoom);
     });
-    if (trap.test(104,
-                  [&] { return mScaledWidth < kMaxDrawWidth && mScaledHeight < kMaxDrawHeight; })) {
+    if (trap.test(104, [&] { return drawingFits(mScaledWidth, mScaledHeight); })) {
         trap.step(106, [&] { Picture1->clearPicture(); });
         trap.step(108, [&] { Picture1->setTwipsWidth(static_cast<float>(mScaledWidth)); });
         trap.step(110, [&] { Picture1->setTwipsHeight(static_cast<float>(mScaledHeight)); });
         trap.step(112, [&] {
             Picture1->paintPicture(Zoom_Ori->picture(), QRectF(0, 0, mScaledWidth, mScaledHeight),
                                    QRectF(0, 0, mBaseWidth, mBaseHeight));
+            mDrawnZoom = mZoom;
         });
         trap.step(114, [&] { setMousePointer(platform::PointerDefault); });
         trap.step(116, [&] { HScroll1->setValue(0); });
@@ -109,13 +110,22 @@ bool Form2::RedrawImage() {
         });
         return true;
     }
-    // Too large: nothing is drawn and the next zoom step starts from 1.
-    trap.step(124, [&] { mZoom = 1.0f; });
+    // Too large: nothing is drawn, and the zoom stays what the canvas shows.
+    trap.step(124, [&] { mZoom = mDrawnZoom; });
     trap.step(126, [&] { mBaseWidth = preview::roundToInt32(Zoom_Ori->innerWidth() - 2.0f); });
     trap.step(128, [&] { mBaseHeight = preview::roundToInt32(Zoom_Ori->innerHeight() - 2.0f); });
-    trap.step(130, [&] { mScaledWidth = mBaseWidth; });
-    trap.step(132, [&] { mScaledHeight = mBaseHeight; });
+    trap.step(130, [&] {
+        mScaledWidth = preview::floorToInt32(static_cast<double>(mBaseWidth) * mZoom);
+    });
+    trap.step(132, [&] {
+        mScaledHeight = preview::floorToInt32(static_cast<double>(mBaseHeight) * mZoom);
+    });
     return false;
+}
+
+bool Form2::drawingFits(int32_t width, int32_t height) {
+    return width <= kMaxDrawSide && height <= kMaxDrawSide &&
+           static_cast<int64_t>(width) * height <= kMaxDrawArea;
 }
 
 void Form2::SetupScrollbars() {

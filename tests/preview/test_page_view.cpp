@@ -97,39 +97,36 @@ private slots:
         QCOMPARE(form.mZoom, 4.0f);
     }
 
-    void zoomPastTheLimitResetsToOneAndKeepsTheDrawing() {
+    void aDrawingOverTheBoundIsRefusedAndTheZoomStaysWhatIsDrawn() {
         PreviewFixture f;
-        f.load(3000, 4000);
+        f.loadAtScreenResolution(20040, 20040); // base 19978: 3.0 would exceed the bound
         Form2& form = *f.form;
-        press(form, 0, 3);
-        QCOMPARE(form.mZoom, 1.75f);
-        QCOMPARE(canvasSize(form), QSizeF(5250, 7000));
+        QVERIFY(form.SetZoom(2.75f));
+        const QSizeF drawn = canvasSize(form);
+        QCOMPARE(drawn, QSizeF(54939, 54939));
         const qint64 drawing = form.Picture1->image().cacheKey();
-        press(form, 0); // 6000 x 8000 would reach the height limit
-        QCOMPARE(form.mZoom, 1.0f);
-        QCOMPARE(scaled(form), QSize(3000, 4000));
-        QCOMPARE(canvasSize(form), QSizeF(5250, 7000));
-        QCOMPARE(form.Picture1->image().cacheKey(), drawing);
         press(form, 0);
-        QCOMPARE(form.mZoom, 1.25f);
-        QCOMPARE(canvasSize(form), QSizeF(3750, 5000));
+        QCOMPARE(form.mZoom, 2.75f);
+        QCOMPARE(scaled(form), QSize(54939, 54939));
+        QCOMPARE(canvasSize(form), drawn);
+        QCOMPARE(form.Picture1->image().cacheKey(), drawing);
+        press(form, 1);
+        QCOMPARE(form.mZoom, 2.5f);
+        QCOMPARE(canvasSize(form), QSizeF(49945, 49945));
     }
 
-    void limitsAreStrict() {
+    void theBoundIsAFourfoldDrawingOfTheLargestPage() {
+        // A whole Letter sheet and a whole A4 sheet at 4.0 fit; one twip more
+        // across either side of the budget does not.
+        QVERIFY(Form2::drawingFits(4 * 12240, 4 * 15840));
+        QVERIFY(Form2::drawingFits(4 * 11906, 4 * 16838));
+        QVERIFY(!Form2::drawingFits(4 * 12240 + 1, 4 * 16838));
+        QVERIFY(!Form2::drawingFits(1000, 4 * 16838 + 1));
+        QVERIFY(!Form2::drawingFits(4 * 16838 + 1, 1000));
+        // The scaled size is rounded down: 1001 x 0.25 = 250.25.
         PreviewFixture f;
         Form2& form = *f.form;
-        f.load(9898, 1000);
-        form.mBaseWidth = 9899;
-        QVERIFY(form.SetZoom(1.0f));
-        QCOMPARE(canvasSize(form).width(), 9899.0);
-        form.mBaseWidth = 9900;
-        QVERIFY(!form.SetZoom(1.0f));
-        form.mBaseHeight = 7699;
-        form.mBaseWidth = 1000;
-        QVERIFY(form.SetZoom(1.0f));
-        form.mBaseHeight = 7700;
-        QVERIFY(!form.SetZoom(1.0f));
-        // The scaled size is rounded down: 1001 x 0.25 = 250.25.
+        f.load(1000, 1000);
         form.mBaseWidth = 1001;
         form.mBaseHeight = 1001;
         QVERIFY(form.SetZoom(0.25f));
@@ -138,24 +135,23 @@ private slots:
 
     void aPageTooLargeAtZoomOneStaysAtItsNaturalSize() {
         PreviewFixture f;
-        f.loadAtScreenResolution(9360, 12960); // the text area of a Letter page
+        f.loadAtScreenResolution(9360, 100005); // far beyond any page
         Form2& form = *f.form;
-        QCOMPARE(canvasSize(form), QSizeF(9360, 12960));
+        QCOMPARE(canvasSize(form), QSizeF(9360, 100005));
         QVERIFY(form.Picture1->hasPicture());
         QCOMPARE(form.HScroll1->maximum(), 30); // 30 twips beyond the viewport
         QCOMPARE(form.mHScrollUnit, int16_t{1});
-        QCOMPARE(form.VScroll1->maximum(), 566); // 5655 / 10, ties to even
+        QCOMPARE(form.VScroll1->maximum(), 9270); // 92700 / 10
         QCOMPARE(form.mVScrollUnit, int16_t{10});
         // Zooming out passes over 0.75, which is still too tall.
         press(form, 1);
         QCOMPARE(form.mZoom, 0.5f);
-        QCOMPARE(scaled(form), QSize(4649, 6449));
-        QVERIFY(!form.HScroll1->isEnabled() && !form.VScroll1->isEnabled());
-        QCOMPARE(form.mVScrollUnit, int16_t{0});
-        // Zooming in from there hits the limit at once and resets.
+        QCOMPARE(scaled(form), QSize(4649, 49971));
+        QVERIFY(!form.HScroll1->isEnabled() && form.VScroll1->isEnabled());
+        // Zooming in from there stops at the drawing on show.
         press(form, 0);
-        QCOMPARE(form.mZoom, 1.0f);
-        QCOMPARE(canvasSize(form), QSizeF(4649, 6449));
+        QCOMPARE(form.mZoom, 0.5f);
+        QCOMPARE(canvasSize(form), QSizeF(4649, 49971));
     }
 
     void scrollRangesAndUnits_data() {
@@ -195,7 +191,7 @@ private slots:
 
     void scrollingMovesTheCanvasWithoutRedrawing() {
         PreviewFixture f;
-        f.loadAtScreenResolution(12000, 9000);
+        f.load(12000, 9000);
         Form2& form = *f.form;
         const qint64 drawing = form.Picture1->image().cacheKey();
         form.HScroll1->setValue(134);
@@ -224,7 +220,7 @@ private slots:
 
     void draggingFollowsThePointerWithinTheEdges() {
         PreviewFixture f;
-        f.loadAtScreenResolution(12000, 9000);
+        f.load(12000, 9000);
         Form2& form = *f.form;
         const qint64 drawing = form.Picture1->image().cacheKey();
         form.Picture1_MouseDown(1, 0, 500, 500);
@@ -243,7 +239,7 @@ private slots:
 
     void theCanvasReportsItsMouseToTheDragHandlers() {
         PreviewFixture f;
-        f.loadAtScreenResolution(12000, 9000);
+        f.load(12000, 9000);
         Form2& form = *f.form;
         QWidget* canvas = form.Picture1;
         auto send = [canvas](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
@@ -274,7 +270,7 @@ private slots:
 
     void releaseSnapsToTheNearestScrollPosition() {
         PreviewFixture f;
-        f.loadAtScreenResolution(12000, 9000);
+        f.load(12000, 9000);
         Form2& form = *f.form;
         QCOMPARE(form.VScroll1->maximum(), 170); // 1695 / 10, ties to even
         form.Picture1->moveTwips(-1335, -850);

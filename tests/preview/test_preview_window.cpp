@@ -281,7 +281,7 @@ private slots:
     void thePointerIsBusyWhileAPageLoads() {
         PreviewFixture f;
         Form2& form = *f.form;
-        f.loadAtScreenResolution(12000, 9000); // shown at its natural size
+        f.loadAtScreenResolution(12000, 90000); // too large to draw: shown as it is
         form.addPageItem(QStringLiteral("Page 1"));
         form.ListView1->setCurrentItem(form.ListView1->topLevelItem(0));
         form.VScroll1->setValue(5);

@@ -3,7 +3,6 @@
 #include "../errors/RuntimeError.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QtEndian>
@@ -12,10 +11,7 @@ namespace platform {
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
 
-FormWindow::~FormWindow() {
-    if (m_overrideActive)
-        QGuiApplication::restoreOverrideCursor();
-}
+FormWindow::~FormWindow() = default;
 
 void FormWindow::setMousePointer(int pointer) {
     m_pointer = pointer;
@@ -38,20 +34,45 @@ void FormWindow::pointerOverBackground() {
 }
 
 void FormWindow::applyPointer() {
-    // The hourglass covers every control of the window, as it does while the
-    // program works; the other settings leave the controls their own pointers.
-    const bool busy = m_pointer == PointerBusy;
-    if (busy && !m_overrideActive) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        m_overrideActive = true;
-    } else if (!busy && m_overrideActive) {
-        QGuiApplication::restoreOverrideCursor();
-        m_overrideActive = false;
-    }
-    if (m_pointer == PointerCustom && m_icon)
+    // The hourglass covers every control of this window (and no other
+    // window), as it does while the program works; the other settings leave
+    // the controls their own pointers.
+    if (m_pointer == PointerBusy)
+        coverControls();
+    else
+        uncoverControls();
+    if (m_pointer == PointerBusy)
+        setCursor(Qt::WaitCursor);
+    else if (m_pointer == PointerCustom && m_icon)
         setCursor(*m_icon);
     else
         unsetCursor();
+}
+
+void FormWindow::coverControls() {
+    if (!m_covered.empty())
+        return;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->isWindow())
+            continue;
+        const std::optional<QCursor> own = control->testAttribute(Qt::WA_SetCursor)
+                                               ? std::optional<QCursor>(control->cursor())
+                                               : std::nullopt;
+        m_covered.emplace_back(control, own);
+        control->setCursor(Qt::WaitCursor);
+    }
+}
+
+void FormWindow::uncoverControls() {
+    for (const auto& [control, own] : m_covered) {
+        if (!control)
+            continue;
+        if (own)
+            control->setCursor(*own);
+        else
+            control->unsetCursor();
+    }
+    m_covered.clear();
 }
 
 QCursor loadCursorFile(const QString& path) {

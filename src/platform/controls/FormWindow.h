@@ -3,9 +3,12 @@
 #include "MousePointer.h"
 
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -29,10 +32,13 @@ public:
 
 private:
     void applyPointer();
+    // Every control shows the busy pointer; their own pointers are kept aside.
+    void coverControls();
+    void uncoverControls();
 
     int m_pointer = PointerDefault;
     std::optional<QCursor> m_icon;
-    bool m_overrideActive = false;
+    std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> m_covered;
 };
 
 // A Windows cursor file (.cur) as a pointer, hot spot included.

@@ -77,6 +77,37 @@ private slots:
         QCOMPARE(doc.layout().pageCount(), 1);
     }
 
+    // The test runs with LOCPATH naming the locales the build compiled.
+    void theLocaleNamesThePaper() {
+        QCOMPARE(word::paperForLocale(QStringLiteral("en_US.UTF-8")), word::Paper::letter());
+        QCOMPARE(word::paperForLocale(QStringLiteral("en_CA.UTF-8")), word::Paper::letter());
+        QCOMPARE(word::paperForLocale(QStringLiteral("de_DE.UTF-8")), word::Paper::a4());
+        QCOMPARE(word::paperForLocale(QStringLiteral("C")), word::Paper::a4());
+        QCOMPARE(word::paperForLocale(QStringLiteral("xx_NOWHERE.UTF-8")), word::Paper::a4());
+    }
+
+    void aNewDocumentTakesThePaperOfTheUsersLocaleAndKeepsIt() {
+        const QByteArray before = qgetenv("LC_PAPER");
+        for (const auto& [locale, paper] : {std::pair{"en_US.UTF-8", word::Paper::letter()},
+                                            {"de_DE.UTF-8", word::Paper::a4()}}) {
+            qputenv("LC_PAPER", locale);
+            EngineFixture e;
+            const word::Section& section = e.model().section;
+            QCOMPARE(QSize(section.pageWidth, section.pageHeight),
+                     QSize(paper.width, paper.height));
+            QCOMPARE(section.marginLeft, 1440);
+            QCOMPARE(section.marginTop, 1440);
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("paper.doc"));
+            e.sel().TypeText(QStringLiteral("x"));
+            e.doc->SaveAs(path);
+            auto reopened = e.app->Documents().Open(path);
+            QCOMPARE(reopened->model().section.pageWidth, paper.width);
+            QCOMPARE(reopened->model().section.pageHeight, paper.height);
+        }
+        qputenv("LC_PAPER", before);
+    }
+
     void anEmptyReferenceFailsLikeAnUnsetVariable() {
         platform::Ref<word::Application> app;
         try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../layout/FontCache.h"
+#include "../model/Paper.h"
 #include "Documents.h"
 
 #include "platform/automation/AutomationObject.h"
@@ -37,6 +38,10 @@ public:
     // Closes every document without saving; the instance stops running.
     void Quit();
 
+    // The paper of new documents: the user's locale's, read when the
+    // instance starts.
+    const Paper& paper() const { return m_paper; }
+
     void checkRunning() const;
     platform::Clipboard& clipboard() { return m_clipboard; }
     const std::shared_ptr<FontCache>& fonts() const { return m_fonts; }
@@ -45,6 +50,7 @@ private:
     platform::Clipboard& m_clipboard;
     std::shared_ptr<FontCache> m_fonts = std::make_shared<FontCache>();
     word::Documents m_documents;
+    Paper m_paper = userPaper();
     bool m_displayAlerts = true;
     bool m_quit = false;
 };

@@ -19,7 +19,12 @@ std::shared_ptr<Document> Documents::adopt(std::shared_ptr<Document> doc) {
 
 std::shared_ptr<Document> Documents::Add() {
     m_app.checkRunning();
-    return adopt(std::make_shared<Document>(&m_app, DocumentModel{},
+    // A new document takes the paper of the user's country; the margins
+    // stay the template's.
+    DocumentModel model;
+    model.section.pageWidth = m_app.paper().width;
+    model.section.pageHeight = m_app.paper().height;
+    return adopt(std::make_shared<Document>(&m_app, std::move(model),
                                             QStringLiteral("Document%1").arg(m_open.size() + 1)));
 }
 

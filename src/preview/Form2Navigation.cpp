@@ -1,0 +1,91 @@
+// The page view under the wheel and the keyboard: the wheel scrolls through
+// the scroll bars (so their change handlers move the page and the thumbs
+// follow), Ctrl+wheel and Ctrl+Plus/Minus zoom as the buttons do, and Page
+// Up/Down over the page move it by a viewport.
+
+#include "Form2.h"
+
+#include "../platform/controls/PictureBox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace {
+
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int kNotch = 120;
+// The height of a line of text the wheel scrolls by: 12 points.
+constexpr int kLineTwips = 240;
+
+} // namespace
+
+void Form2::createNavigationKeys() {
+    const auto shortcut = [this](QKeySequence keys, auto handler) {
+        auto* s = new QShortcut(keys, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, handler);
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+          QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        shortcut(keys, [this] { PushButton1_Click(); });
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::ZoomOut), QKeySequence(Qt::CTRL | Qt::Key_Minus)})
+        shortcut(keys, [this] { PushButton2_Click(); });
+    for (QWidget* view : std::initializer_list<QWidget*>{Picture2, Picture1})
+        view->installEventFilter(this);
+}
+
+bool Form2::pageViewEvent(QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        wheelOverPageView(wheel->angleDelta(), wheel->modifiers());
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier &&
+            (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp)) {
+            const float page = Picture2->innerHeight();
+            scrollPageView(Qt::Vertical, key->key() == Qt::Key_PageDown ? page : -page);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form2::wheelOverPageView(QPoint angleDelta, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ControlModifier) {
+        // Whole notches zoom; a smooth wheel's small steps add up to one.
+        m_zoomWheel += angleDelta.y() != 0 ? angleDelta.y() : angleDelta.x();
+        for (; m_zoomWheel >= kNotch; m_zoomWheel -= kNotch)
+            PushButton1_Click();
+        for (; m_zoomWheel <= -kNotch; m_zoomWheel += kNotch)
+            PushButton2_Click();
+        return;
+    }
+    const bool sideways = modifiers & Qt::ShiftModifier;
+    // Some systems turn Shift+wheel into a sideways wheel themselves.
+    const int across = sideways && angleDelta.x() == 0 ? angleDelta.y() : angleDelta.x();
+    const int down = sideways ? 0 : angleDelta.y();
+    const double perNotch = QApplication::wheelScrollLines() * kLineTwips;
+    if (across != 0)
+        scrollPageView(Qt::Horizontal, static_cast<float>(-across * perNotch / kNotch));
+    if (down != 0)
+        scrollPageView(Qt::Vertical, static_cast<float>(-down * perNotch / kNotch));
+}
+
+void Form2::scrollPageView(Qt::Orientation orientation, float twips) {
+    QScrollBar& bar = orientation == Qt::Horizontal ? *HScroll1 : *VScroll1;
+    const int16_t unit = orientation == Qt::Horizontal ? mHScrollUnit : mVScrollUnit;
+    if (!bar.isEnabled() || unit <= 0)
+        return;
+    const long steps = std::lround(twips / unit);
+    const long wanted = std::clamp<long>(bar.value() + steps, bar.minimum(), bar.maximum());
+    bar.setValue(static_cast<int>(wanted));
+}
