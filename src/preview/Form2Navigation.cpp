@@ -24,19 +24,30 @@ constexpr int kLineTwips = 240;
 
 } // namespace
 
+// Ctrl+Plus also as Ctrl+= (the plus key unshifted) and the keypad's;
+// the platform's own zoom keys as well, each sequence once (a sequence
+// bound twice would be ambiguous and do nothing).
 void Form2::createNavigationKeys() {
-    const auto shortcut = [this](QKeySequence keys, auto handler) {
-        auto* s = new QShortcut(keys, this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this, handler);
+    const auto bind = [this](QList<QKeySequence> keys, void (Form2::*handler)()) {
+        QList<QKeySequence> unique;
+        for (const QKeySequence& k : keys)
+            if (!k.isEmpty() && !unique.contains(k))
+                unique << k;
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(unique);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
     };
-    for (const QKeySequence& keys :
-         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Plus),
-          QKeySequence(Qt::CTRL | Qt::Key_Equal)})
-        shortcut(keys, [this] { PushButton1_Click(); });
-    for (const QKeySequence& keys :
-         {QKeySequence(QKeySequence::ZoomOut), QKeySequence(Qt::CTRL | Qt::Key_Minus)})
-        shortcut(keys, [this] { PushButton2_Click(); });
+    const auto ctrl = [](Qt::Key key, Qt::KeyboardModifiers more = {}) {
+        return QKeySequence(QKeyCombination(Qt::ControlModifier | more, key));
+    };
+    bind(QKeySequence::keyBindings(QKeySequence::ZoomIn) +
+             QList<QKeySequence>{ctrl(Qt::Key_Plus), ctrl(Qt::Key_Equal),
+                                 ctrl(Qt::Key_Plus, Qt::KeypadModifier)},
+         &Form2::PushButton1_Click);
+    bind(QKeySequence::keyBindings(QKeySequence::ZoomOut) +
+             QList<QKeySequence>{ctrl(Qt::Key_Minus), ctrl(Qt::Key_Minus, Qt::KeypadModifier)},
+         &Form2::PushButton2_Click);
     for (QWidget* view : std::initializer_list<QWidget*>{Picture2, Picture1})
         view->installEventFilter(this);
 }

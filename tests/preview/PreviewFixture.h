@@ -28,7 +28,7 @@ struct PreviewFixture {
 
     // What the builder does: one picture per page, page 1 on the canvas,
     // then the first activation.
-    void fill(const QList<QImage>& pages) {
+    void fill(const QList<platform::Picture>& pages) {
         form->clearPageList();
         for (int n = 1; n <= pages.size(); ++n) {
             form->addPageItem(QStringLiteral("Page %1").arg(n));

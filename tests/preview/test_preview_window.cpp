@@ -229,9 +229,9 @@ private slots:
     void pageListAndSlotsAcrossTwoFillings() {
         PreviewFixture f;
         Form2& form = *f.form;
-        const QList<QImage> three{PreviewFixture::page(2062, 3062, Qt::red),
-                                  PreviewFixture::page(2062, 3062, Qt::green),
-                                  PreviewFixture::page(2062, 3062, Qt::blue)};
+        const QList<platform::Picture> three{PreviewFixture::page(2062, 3062, Qt::red),
+                                             PreviewFixture::page(2062, 3062, Qt::green),
+                                             PreviewFixture::page(2062, 3062, Qt::blue)};
         f.fill(three);
         QCOMPARE(form.ListView1->topLevelItemCount(), 3);
         for (int i = 0; i < 3; ++i) {
@@ -349,6 +349,26 @@ private slots:
         sendMouseMove(&form);
         QCOMPARE(form.mousePointer(), int(platform::PointerBusy));
         form.setMousePointer(platform::PointerDefault);
+    }
+
+    // The hourglass shows over every control of the busy window and over no
+    // other window; afterwards each control has its own pointer again.
+    void theBusyPointerBelongsToItsWindow() {
+        PreviewFixture f;
+        Form2& form = *f.form;
+        QWidget other;
+        form.ListView1->viewport()->setCursor(Qt::IBeamCursor);
+        form.setMousePointer(platform::PointerBusy);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        for (QWidget* control :
+             {static_cast<QWidget*>(&form), form.ListView1->viewport(),
+              static_cast<QWidget*>(form.PushButton6), static_cast<QWidget*>(form.Picture1)})
+            QCOMPARE(control->cursor().shape(), Qt::WaitCursor);
+        QCOMPARE(other.cursor().shape(), Qt::ArrowCursor);
+        form.setMousePointer(platform::PointerDefault);
+        QCOMPARE(form.ListView1->viewport()->cursor().shape(), Qt::IBeamCursor);
+        QVERIFY(!form.PushButton6->testAttribute(Qt::WA_SetCursor));
+        QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
     }
 };
 
