@@ -100,6 +100,32 @@ private slots:
         QCOMPARE(l.page(0).lines.back().line, 1);
     }
 
+    void multipleSpacingMayHangPastTheBottomMargin() {
+        // 11 pt Tahoma: 220 twips of text, 237 with 108 % spacing, 160
+        // after. Below a 12 pt line (259 + 160) the 33rd paragraph's top is
+        // 419 + 31 x 397 = 12726: its text ends at 12946, inside the 12960
+        // twips of text area, its spacing at 12963, past it. It stays, empty
+        // or not; the next paragraph goes to the next page.
+        for (const bool empty : {true, false}) {
+            EngineFixture e;
+            e.sel().Font().setName(QStringLiteral("Tahoma"));
+            e.sel().Font().setSize(12);
+            e.sel().TypeText(QStringLiteral("big"));
+            e.sel().TypeParagraph();
+            e.sel().Font().setSize(11);
+            e.typeLines(31);
+            if (!empty)
+                e.sel().TypeText(QStringLiteral("last"));
+            e.sel().TypeParagraph();
+            e.sel().TypeText(QStringLiteral("after"));
+            word::Layout& layout = e.doc->layout();
+            QCOMPARE(layout.pageCount(), 2);
+            QCOMPARE(layout.page(0).lines.size(), std::size_t(33));
+            QCOMPARE(layout.page(0).lines.back().y, 12726);
+            QCOMPARE(layout.page(1).start, Position::body(33, 0));
+        }
+    }
+
     void tableRowsMoveWholeToTheNextPage() {
         EngineFixture e;
         e.doc->Tables().Add(e.sel().Range(), 60, 2, 1, 0);
@@ -119,8 +145,21 @@ private slots:
         const word::Page& first = layout.page(0);
         QVERIFY(first.text.endsWith(
             QStringLiteral("row %1\nfirst\nsecond\nthird\n").arg(firstRowOnSecond - 1)));
-        QVERIFY(first.bottom <= 12960);
-        QVERIFY(first.bottom + second.rows.front().height > 12960);
+        // The split draws the inside rule under the page's last row too,
+        // below its content; the table's own bottom rule ends its last row.
+        const word::PageRow& split = first.rows.back();
+        QVERIFY(split.below.has_value());
+        QCOMPARE(split.below->style, word::BorderStyle::Single);
+        QCOMPARE(split.height, word::borderTwips(split.above) + split.row->contentHeight +
+                                   word::borderTwips(*split.below));
+        QCOMPARE(first.bottom, split.y + split.height);
+        QVERIFY(first.bottom - word::borderTwips(*split.below) <= 12960);
+        QVERIFY(first.bottom - word::borderTwips(*split.below) + second.rows.front().height >
+                12960);
+        const word::Page& last = layout.page(layout.pageCount() - 1);
+        QVERIFY(last.rows.back().below.has_value());
+        for (std::size_t r = 0; r + 1 < second.rows.size(); ++r)
+            QVERIFY(!second.rows[r].below.has_value());
     }
 
     void picturesAreOneToOneAndWidenForTheMargin() {

@@ -114,4 +114,40 @@ bool FontCache::drawnEmboldened(const QString& family, bool bold) {
     return *m_emboldened.insert(family, same);
 }
 
+FontCache::DesignAdvances& FontCache::designAdvances(const QRawFont& raw) {
+    const QString k = raw.familyName() + QLatin1Char('|') + raw.styleName() + QLatin1Char('|') +
+                      QString::number(raw.weight()) + QLatin1Char('|') +
+                      QString::number(int(raw.style()));
+    auto found = m_advances.find(k);
+    if (found == m_advances.end()) {
+        DesignAdvances d{raw, {}};
+        d.unitsFont.setPixelSize(raw.unitsPerEm());
+        found = m_advances.insert(k, d);
+    }
+    return *found;
+}
+
+// LibreOffice measures at 8640 dpi, six device pixels to the twip, with
+// each glyph's advance rounded to whole device pixels (half up).
+qint64 FontCache::advanceSixths(const QGlyphRun& run) {
+    const QRawFont raw = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    if (glyphs.isEmpty())
+        return 0;
+    DesignAdvances& design = designAdvances(raw);
+    const qint64 upem = std::max<qint64>(1, static_cast<qint64>(raw.unitsPerEm()));
+    const qint64 sixthsPerEm = std::llround(raw.pixelSize() * 6);
+    qint64 sum = 0;
+    for (const quint32 glyph : glyphs) {
+        auto units = design.units.constFind(glyph);
+        if (units == design.units.constEnd()) {
+            const auto advance = design.unitsFont.advancesForGlyphIndexes(
+                QList<quint32>{glyph}, QRawFont::UseDesignMetrics);
+            units = design.units.insert(glyph, static_cast<int>(std::lround(advance.value(0).x())));
+        }
+        sum += (2 * *units * sixthsPerEm + upem) / (2 * upem);
+    }
+    return sum;
+}
+
 } // namespace word

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
+#include <QRawFont>
 #include <QString>
 
 namespace word {
@@ -22,6 +24,10 @@ public:
     // True for a bold face that is its regular face's outlines on wider
     // advances (Wine's Tahoma Bold): its glyphs must be emboldened when drawn.
     bool drawnEmboldened(const QString& family, bool bold);
+    // The advance of a run's glyphs as LibreOffice measures text against a
+    // line's width: each glyph's advance in font units scaled to sixths of
+    // a twip and rounded on its own, then added up.
+    qint64 advanceSixths(const QGlyphRun& run);
 
 private:
     struct FaceUnits {
@@ -37,6 +43,12 @@ private:
     QHash<QString, FaceUnits> m_faces;
     QHash<QString, LineMetrics> m_metrics;
     QHash<QString, bool> m_emboldened;
+    struct DesignAdvances {
+        QRawFont unitsFont; // sized to its em: advances in font units
+        QHash<quint32, int> units;
+    };
+    DesignAdvances& designAdvances(const QRawFont& raw);
+    QHash<QString, DesignAdvances> m_advances;
 };
 
 } // namespace word

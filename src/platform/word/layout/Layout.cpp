@@ -122,13 +122,15 @@ void Layout::closePage() {
     m_cursor.pendingAfter = 0;
 }
 
+// A line fits when its text does: the extra of multiple line spacing, which
+// lies below the text, may reach past the bottom margin.
 int Layout::fittingLines(const ParagraphBox& box, int first, int top) const {
     const int limit = m_doc.section.textHeight();
     int y = top;
     int count = 0;
     for (std::size_t i = at(first); i < box.lines.size(); ++i) {
         y += box.lines[i].height;
-        if (y > limit)
+        if (y - box.lines[i].surplus > limit)
             break;
         ++count;
     }
@@ -201,6 +203,7 @@ void Layout::placeRow(const Table& table) {
     const bool empty = !m_open;
     const int top = m_cursor.y + (row == 0 && !empty ? m_cursor.pendingAfter : 0);
     if (!empty && top + height > m_doc.section.textHeight()) {
+        ruleUnderSplit(format.insideH, row);
         closePage();
         return;
     }
@@ -223,6 +226,19 @@ void Layout::placeRow(const Table& table) {
     } else {
         ++m_cursor.item;
     }
+}
+
+// A table that goes on on the next page gets its inside horizontal rule
+// under its last row on this page, below the row's content.
+void Layout::ruleUnderSplit(const Border& insideH, int nextRow) {
+    if (nextRow == 0 || !m_open || m_open->rows.empty())
+        return;
+    PageRow& last = m_open->rows.back();
+    if (last.below)
+        return;
+    last.below = insideH;
+    last.height += borderTwips(insideH);
+    m_open->bottom = std::max(m_open->bottom, last.y + last.height);
 }
 
 // Lays out until one more page is complete; false when there is none.

@@ -51,6 +51,7 @@ private:
     bool paginateNext();
     void placeParagraph(const ParagraphBox& box, std::shared_ptr<const ParagraphBox> shared);
     void placeRow(const Table& table);
+    void ruleUnderSplit(const Border& insideH, int nextRow);
     void closePage();
     Page& openPage();
     int fittingLines(const ParagraphBox& box, int first, int top) const;

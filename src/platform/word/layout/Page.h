@@ -23,7 +23,9 @@ struct PageRow {
     int y = 0; // the row's top, its upper rule included
     int height = 0;
     Border above;
-    std::optional<Border> below; // the table's bottom rule on its last row
+    // The table's bottom rule on its last row; the inside rule on the last
+    // row of a page when the table goes on on the next one.
+    std::optional<Border> below;
     Border left, right, insideV;
 };
 

@@ -1,5 +1,6 @@
 #include "ParagraphLayout.h"
 
+#include "LineFitting.h"
 #include "Resolve.h"
 
 #include <QTextLayout>
@@ -26,9 +27,12 @@ int spacingPercent(int line) {
 // goes below the text, the baseline stays.
 void applySpacing(LineBox& box, const ResolvedParagraph& format) {
     switch (format.lineRule) {
-    case LineRule::Auto:
-        box.height = box.height * spacingPercent(format.line) / 100;
+    case LineRule::Auto: {
+        const int single = box.height;
+        box.height = single * spacingPercent(format.line) / 100;
+        box.surplus = std::max(0, box.height - single);
         break;
+    }
     case LineRule::Exact:
         box.height = format.line;
         break;
@@ -136,7 +140,7 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
     layout.setTextOption(option);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(context.width);
+        fitLine(line, text, context.width, fonts);
         line.setPosition(QPointF(0, 0));
         LineBox box_line;
         box_line.start = line.textStart();

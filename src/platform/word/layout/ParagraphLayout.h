@@ -24,6 +24,7 @@ struct GlyphPiece {
 // One line of a paragraph, in twips, relative to the paragraph's text area.
 struct LineBox {
     int height = 0;   // the line's share of the page, spacing included
+    int surplus = 0;  // of height, the multiple spacing's extra below the text
     int baseline = 0; // below the line's top
     int right = 0;    // where the ink ends, from the text area's left edge
     int start = 0;    // offset of the line's first character in the paragraph

@@ -1,0 +1,105 @@
+// Where lines break, against LibreOffice's own breaks of the same text at
+// the same width. Every case is one whose last word lies within a twip of
+// the line's end, measured with exact advances; each was converted by
+// LibreOffice 7.4 and the words of its first line noted here.
+#include "platform/word/layout/LineFitting.h"
+#include "platform/word/layout/ParagraphLayout.h"
+
+#include <QtTest>
+
+namespace {
+
+struct FitCase {
+    const char* font;
+    int halfPoints;
+    bool bold;
+    const char* text;
+    int width;          // twips
+    int wordsOnLineOne; // as LibreOffice broke it
+};
+
+// Fonts through the machine's font configuration, as the set-up installs
+// it ("Arial Black" is Roboto Black there, "Tahoma" Wine's).
+const FitCase kCases[] = {
+    {"Liberation Sans", 24, false, "Q3 margin proposal lobster lobster harbour", 3682, 4},
+    {"Liberation Serif", 19, false, "Q6 minutes against tidal pilot margin", 2248, 4},
+    {"DejaVu Sans", 24, false, "Q13 crew the anchor rigging keel", 3438, 4},
+    {"Liberation Sans", 28, true, "Q24 season quay budget fresh", 3314, 4},
+    {"Arial Black", 24, true, "Q45 tariff pilot ledger season records", 3175, 4},
+    {"DejaVu Sans", 36, true, "Q78 wharf harbour lobster margin harbour ledger", 8700, 5},
+    {"Tahoma", 36, false, "Q103 cargo rigging bosun", 3041, 2},
+    {"Tahoma", 36, true, "Q176 fresh anchor anchor decision cargo ledger", 7400, 5},
+    {"Arial Black", 36, true, "Q211 cargo records wharf weighs margin", 5477, 5},
+    {"Liberation Sans", 21, true, "Q18 pilot records vessel supply supply minutes", 3898, 5},
+    {"DejaVu Sans", 19, false, "Q186 manifest its vessel committee harbour budget", 4246, 6},
+    {"Tahoma", 36, true, "Q214 tidal dredge harbour", 3248, 3},
+};
+
+std::shared_ptr<const word::ParagraphBox>
+layOut(const FitCase& c, const QString& text, word::FontCache& fonts, const word::Styles& styles) {
+    word::Paragraph p;
+    word::Run run;
+    run.properties.font = QString::fromLatin1(c.font);
+    run.properties.sizeHalfPoints = c.halfPoints;
+    run.properties.bold = c.bold;
+    run.text = text;
+    p.runs.push_back(run);
+    return word::layoutParagraph(p, word::ParagraphContext{styles, nullptr, c.width, 720}, fonts);
+}
+
+} // namespace
+
+class WordLineFittingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nearlyFullLinesBreakWhereLibreOfficeBreaksThem() {
+        word::FontCache fonts;
+        const word::Styles styles = word::defaultStyles();
+        for (const FitCase& c : kCases) {
+            const QString text = QString::fromLatin1(c.text);
+            const auto box = layOut(c, text, fonts, styles);
+            QVERIFY(box->lines.size() >= 2);
+            const QStringList first =
+                box->lines[0].text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QVERIFY2(first.size() == c.wordsOnLineOne, c.text);
+            // Nothing is lost or repeated between the lines.
+            QString joined;
+            for (const auto& line : box->lines)
+                joined += line.text;
+            QCOMPARE(joined, text);
+        }
+    }
+
+    void aTabEndsALineLikeASpace() {
+        // The word after the tab is too wide for the rest of the line: it
+        // moves down whole, and the label stays alone on the first line.
+        word::FontCache fonts;
+        const word::Styles styles = word::defaultStyles();
+        const FitCase c{"Liberation Sans", 36, false, "", 2440, 0};
+        const auto box = layOut(c, QStringLiteral("Q107:\tledger the proposal"), fonts, styles);
+        QCOMPARE(box->lines.at(0).text, QStringLiteral("Q107:\t"));
+        QVERIFY(box->lines.at(1).text.startsWith(QStringLiteral("ledger")));
+    }
+
+    void widthsAddGlyphAdvancesRoundedToSixthsOfATwip() {
+        // Tahoma's "i" is 469 of 2048 font units: at 18 pt (2160 sixths of
+        // a twip to the em) 494.65 sixths, 495 once rounded. After a tab
+        // the width starts at the tab stop, 720 twips.
+        word::FontCache fonts;
+        const QString text = QStringLiteral("ii\tiiii");
+        QTextLayout layout(text, fonts.font(QStringLiteral("Tahoma"), 36, false));
+        QTextOption option;
+        option.setTabStopDistance(720);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(100000);
+        layout.endLayout();
+        QCOMPARE(word::lineWidthSixths(line, text, 0, 2, fonts), 2 * 495);
+        QCOMPARE(word::lineWidthSixths(line, text, 0, 7, fonts), 720 * 6 + 4 * 495);
+    }
+};
+
+QTEST_MAIN(WordLineFittingTest)
+#include "test_word_line_fitting.moc"
