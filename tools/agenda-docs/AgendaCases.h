@@ -30,6 +30,10 @@ struct Case {
 // and 200 items; long lists; long details; empty fields; non-Latin text.
 std::vector<Case> comparisonCases();
 
+// Agendas for LibreOffice's finer rules: nearly full lines, runs of empty
+// paragraphs across a page break, characters the fonts lack.
+std::vector<Case> fidelityCases();
+
 // The agenda typed into a new document of `app` by the builder's own
 // statements; any failing statement throws.
 std::shared_ptr<word::Document> buildAgenda(const std::shared_ptr<word::Application>& app,

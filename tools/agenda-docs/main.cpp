@@ -93,7 +93,10 @@ int main(int argc, char** argv) {
     QDir().mkpath(args.first());
     agenda::NoClipboard clipboard;
     QJsonArray results;
-    for (const agenda::Case& c : agenda::comparisonCases()) {
+    std::vector<agenda::Case> cases = agenda::comparisonCases();
+    for (agenda::Case& c : agenda::fidelityCases())
+        cases.push_back(std::move(c));
+    for (const agenda::Case& c : cases) {
         if (args.size() > 1 && !args.mid(1).contains(c.name))
             continue;
         results.append(runCase(c, args.first(), clipboard, pictures));
