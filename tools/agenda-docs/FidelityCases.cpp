@@ -7,6 +7,8 @@
 #include "platform/word/automation/Document.h"
 #include "platform/word/layout/Layout.h"
 
+#include <QStringList>
+
 namespace agenda {
 
 namespace {
@@ -60,12 +62,17 @@ MeetingAgenda::MeetingData nearFull(const NearFull& t) {
     return m;
 }
 
-// `items` agenda items, then notes with a run of `blanks` empty lines.
-MeetingAgenda::MeetingData blankRun(int items, int blanks) {
+// `items` agenda items and `attendees` attendee lines, then notes with a
+// run of `blanks` empty lines.
+MeetingAgenda::MeetingData blankRun(int items, int attendees, int blanks) {
     MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
     const auto first = m.items;
     while (m.items.size() < items)
         m.items.append(first[m.items.size() % first.size()]);
+    QStringList names;
+    for (int i = 1; i <= attendees; ++i)
+        names << QStringLiteral("Attendee %1").arg(i);
+    m.attendees = names.join(QStringLiteral("\r\n"));
     m.additional = QStringLiteral("Notes follow.") + QStringLiteral("\r\n").repeated(blanks + 1) +
                    QStringLiteral("End of notes.");
     return m;
@@ -93,9 +100,11 @@ std::vector<Case> blankRunCases() {
     NoClipboard clipboard;
     auto app = word::Application::create(clipboard);
     std::vector<Case> cases;
-    for (int items = 1; items <= 24 && cases.empty(); ++items) {
-        for (int blanks = 14; blanks <= 40 && cases.empty(); ++blanks) {
-            const auto meeting = blankRun(items, blanks);
+    // The lines above the notes set where the blank run meets the page's
+    // end: items move it by 650 twips, attendee lines by 397.
+    for (int attendees = 1; attendees <= 12 && cases.empty(); ++attendees) {
+        for (int items = 1; items <= 6 && cases.empty(); ++items) {
+            const auto meeting = blankRun(items, attendees, 40);
             auto doc = buildAgenda(app, meeting);
             if (emptyLineHangsPastAPage(doc->layout()))
                 cases.push_back({QStringLiteral("blank-run-hang"), meeting});
@@ -103,8 +112,8 @@ std::vector<Case> blankRunCases() {
         }
     }
     app->Quit();
-    cases.push_back({QStringLiteral("blank-run-short"), blankRun(2, 30)});
-    cases.push_back({QStringLiteral("blank-run-long"), blankRun(5, 60)});
+    cases.push_back({QStringLiteral("blank-run-short"), blankRun(2, 3, 30)});
+    cases.push_back({QStringLiteral("blank-run-long"), blankRun(5, 3, 60)});
     return cases;
 }
 

@@ -57,16 +57,27 @@ void DisplayListPainter::paint(const DisplayList& list) const {
     }
 }
 
+// On a raster device a run's baseline goes to the pixel row it falls in
+// (rounded down, as PDF renderers place glyphs), not the nearest one.
+QPointF DisplayListPainter::baselineOnPixel(const GlyphItem& item) const {
+    const QList<QPointF> positions = item.glyphs.positions();
+    if (!m_snap || positions.isEmpty() || keepsText(m_painter) || m_toDevice.m22() <= 0)
+        return item.origin;
+    const double y = m_toDevice.map(item.origin + QPointF(0, positions.first().y())).y();
+    return item.origin + QPointF(0, (std::floor(y) - y) / m_toDevice.m22());
+}
+
 void DisplayListPainter::glyphs(const GlyphItem& item) const {
     m_painter.save();
     m_painter.setTransform(m_toTarget, true);
     m_painter.setPen(item.color);
-    m_painter.drawGlyphRun(item.origin, item.glyphs);
+    const QPointF origin = baselineOnPixel(item);
+    m_painter.drawGlyphRun(origin, item.glyphs);
     if (item.embolden) {
         const double strength = item.glyphs.rawFont().pixelSize() * kEmboldenShare;
         const bool outlines = keepsText(m_painter);
         for (int i = 1; i <= kEmboldenSteps; ++i) {
-            const QPointF at = item.origin + QPointF(strength * i / kEmboldenSteps, 0);
+            const QPointF at = origin + QPointF(strength * i / kEmboldenSteps, 0);
             if (!outlines) {
                 m_painter.drawGlyphRun(at, item.glyphs);
                 continue;

@@ -22,6 +22,7 @@ public:
 
 private:
     void glyphs(const GlyphItem& item) const;
+    QPointF baselineOnPixel(const GlyphItem& item) const;
     void rule(const RuleItem& item) const;
     void line(const LineItem& item) const;
     void image(const ImageItem& item) const;

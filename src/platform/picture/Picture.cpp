@@ -103,8 +103,12 @@ QImage Picture::toImage(double dpi) const {
         return {};
     const double scale = dpi / kTwipsPerInch;
     const QSizeF exact = QSizeF(twipsSize()) * scale;
-    QImage image(std::max(1, static_cast<int>(std::lround(exact.width()))),
-                 std::max(1, static_cast<int>(std::lround(exact.height()))), QImage::Format_RGB32);
+    // Whole pixels, rounded up: a rule on the picture's last twips keeps
+    // the pixel row it is drawn on.
+    const auto pixels = [](double length) {
+        return std::max(1, static_cast<int>(std::ceil(length - 1e-6)));
+    };
+    QImage image(pixels(exact.width()), pixels(exact.height()), QImage::Format_RGB32);
     image.fill(m_list->background);
     setPictureDpi(image, static_cast<int>(std::lround(dpi)));
     QPainter painter(&image);

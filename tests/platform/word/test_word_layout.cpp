@@ -179,6 +179,23 @@ private slots:
         QVERIFY(std::abs(platform::pictureTwipsSize(picture).width() - 12010) <= 15);
     }
 
+    void glyphBaselinesFallOnThePixelRowTheyLieIn() {
+        // 11 pt Tahoma's first baseline is 174 twips down: 11.6 pixels at
+        // 96 dpi. PDF renderers put it at row 11 (rounded down), so the
+        // flat feet of the H's end on row 10, not 11.
+        EngineFixture e;
+        e.sel().Font().setName(QStringLiteral("Tahoma"));
+        e.sel().TypeText(QStringLiteral("HHHH"));
+        QCOMPARE(e.doc->layout().page(0).lines.at(0).paragraph->lines.at(0).baseline, 174);
+        const QImage picture = word::renderPage(e.doc->layout(), 0, {96});
+        int lastInk = -1;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < 40; ++x)
+                if (qGray(picture.pixel(x, y)) < 128)
+                    lastInk = y;
+        QCOMPARE(lastInk, 10);
+    }
+
     void doubleRulesShowTwoLines() {
         for (int dpi : {96, 192}) {
             EngineFixture e;
