@@ -18,11 +18,12 @@ void StoreWrites::store(const QString& key, const QString& text) {
         if (m_failing)
             return;
         m_failing = true;
-        m_messages.show(QStringLiteral("Your changes cannot be saved to %1.\n\n"
-                                       "Quillary keeps what you type and saves it as soon as "
-                                       "the file can be written again.")
-                            .arg(m_settings.fileName()),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+        // A box that does not take the keyboard: the next keys go where they were typed.
+        m_messages.notify(QStringLiteral("Your changes cannot be saved to %1.\n\n"
+                                         "Quillary keeps what you type and saves it as soon as "
+                                         "the file can be written again.")
+                              .arg(m_settings.fileName()),
+                          platform::MsgIcon::Exclamation);
     }
 }
 
@@ -31,7 +32,7 @@ void StoreWrites::announceSetAside() {
         return;
     m_setAsideAnnounced = true;
     m_messages.show(QStringLiteral("The settings file %1 could not be read. It was kept as %2, "
-                                   "and Quillary starts with empty fields.")
+                                   "and Quillary starts with new settings.")
                         .arg(m_settings.fileName(), m_settings.setAsideFile()),
                     platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }

@@ -16,6 +16,10 @@ public:
     // An empty caption means the application title.
     virtual MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon icon,
                            const QString& caption = QString()) = 0;
+    // A box with an OK button that does not wait and does not take the
+    // keyboard from the active window: what the user goes on typing still
+    // reaches it.
+    virtual void notify(const QString& text, MsgIcon icon) { show(text, MsgButtons::Ok, icon); }
 };
 
 // The process-wide application title: the caption of every box that names none.

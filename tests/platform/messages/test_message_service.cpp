@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -60,6 +61,27 @@ private slots:
         const Seen seen = showAndRead("Are you sure you wish to overwrite " + path + " ?");
         QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(seen.text, "Are you sure you wish to overwrite " + path + " ?");
+    }
+
+    void aNoticeDoesNotWaitNorTakeTheKeyboard() {
+        QLineEdit field;
+        field.show();
+        field.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&field));
+        platform::QtMessageService().notify("Cannot save.\r\rStill typing.",
+                                            platform::MsgIcon::Exclamation);
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            box = box ? box : qobject_cast<QMessageBox*>(w);
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->parentWidget(), &field); // kept above the window typed into
+        QCOMPARE(box->text(), QString("Cannot save.\n\nStill typing."));
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(box->testAttribute(Qt::WA_ShowWithoutActivating));
+        QTest::keyClicks(&field, "abc");
+        QCOMPARE(field.text(), QString("abc"));
+        box->accept();
+        QTRY_VERIFY(!box->isVisible());
     }
 };
 
