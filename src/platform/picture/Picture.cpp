@@ -112,7 +112,9 @@ QImage Picture::toImage(double dpi) const {
     image.fill(m_list->background);
     setPictureDpi(image, static_cast<int>(std::lround(dpi)));
     QPainter painter(&image);
-    draw(painter, QRectF(QPointF(0, 0), exact));
+    // The whole image, at the same scale: the rounded-up margin is drawn too.
+    draw(painter, QRectF(image.rect()),
+         QRectF(0, 0, image.width() / scale, image.height() / scale));
     return image;
 }
 
