@@ -5,6 +5,7 @@
 #include "support/Form1Fixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -25,6 +26,19 @@ void addItems(Form1& f, int count) {
     }
 }
 
+// The process's resident memory from /proc/self/status ("VmRSS:" now,
+// "VmHWM:" at its peak), in megabytes.
+double residentMegabytes(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
+}
+
 void generate(benchmark::State& state, int extraItems) {
     QTemporaryDir temp;
     qputenv("TEMP", QFile::encodeName(temp.path()));
@@ -42,6 +56,8 @@ void generate(benchmark::State& state, int extraItems) {
         state.ResumeTiming();
     }
     state.counters["pages"] = f.form2().ListView1->topLevelItemCount();
+    state.counters["rss_MB"] = residentMegabytes("VmRSS:");
+    state.counters["peak_rss_MB"] = residentMegabytes("VmHWM:");
 }
 
 void BM_GenerateSample(benchmark::State& state) {
@@ -51,8 +67,14 @@ void BM_Generate200Items(benchmark::State& state) {
     generate(state, 198);
 }
 
+// The preview of a long agenda, for its memory.
+void BM_Generate1000Items(benchmark::State& state) {
+    generate(state, 998);
+}
+
 BENCHMARK(BM_GenerateSample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Generate200Items)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Generate1000Items)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
