@@ -29,6 +29,7 @@ Form2::Form2(const app::Services& services, QWidget* parent)
     wireHandlers();
     watchPointer();
     createNavigationKeys();
+    createSharingActions();
     Form_Load();
 }
 

@@ -10,7 +10,10 @@
 #include <cstdint>
 #include <vector>
 
+class QAction;
 class QGroupBox;
+class QMenu;
+class QPrinter;
 class QMouseEvent;
 class QPushButton;
 class QScrollBar;
@@ -19,6 +22,9 @@ class Form1;
 
 namespace platform {
 class PictureBox;
+}
+namespace word {
+class Layout;
 }
 
 // The preview window: the page list, the page view with its zoom buttons,
@@ -107,6 +113,14 @@ public:
     void SetHScrollbarByPercent(QScrollBar& bar, int16_t percent);
     void SetVScrollbarByPercent(QScrollBar& bar, int16_t percent);
 
+    // The agenda as a PDF, and printed: a save dialog, or the print dialog,
+    // then the whole document drawn as the pages on show are.
+    void exportPdf();
+    void printAgenda();
+    QAction* exportPdfAction = nullptr; // Ctrl+E
+    QAction* printAction = nullptr;     // Ctrl+P
+    QMenu* pageMenu = nullptr;          // of the page view and the page list
+
     // The wheel over the page view: scrolls through the scroll bars (Shift:
     // sideways); with Ctrl it zooms as the buttons do, a step a notch.
     void wheelOverPageView(QPoint angleDelta, Qt::KeyboardModifiers modifiers);
@@ -136,6 +150,12 @@ private:
     void wireHandlers();
     void watchPointer();
     void createNavigationKeys();
+    void createSharingActions();
+    QString meetingTitle() const;
+    QString writePdf(const QString& target);
+    bool printPages(word::Layout& layout, QPrinter& printer, int pages);
+    bool isWorkingCopy(const QString& target) const;
+    void refuseWorkingCopy(const QString& target);
     bool pageViewEvent(QEvent* event);
     void showChosenPage();
     void onPointerMove(QWidget* over, const QMouseEvent& event);

@@ -37,14 +37,21 @@ void copyReplacing(const QString& source, const QString& target) {
             QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
 }
 
+} // namespace
+
 // The temporary document goes when the preview closes: a result saved onto
 // it would be lost.
-bool isTemporaryDocument(const QString& target, const QString& wordFile) {
+bool Form2::isWorkingCopy(const QString& target) const {
     const QString chosen = QFileInfo(target).canonicalFilePath();
-    return !chosen.isEmpty() && chosen == QFileInfo(wordFile).canonicalFilePath();
+    return !chosen.isEmpty() && chosen == QFileInfo(mWordFile).canonicalFilePath();
 }
 
-} // namespace
+void Form2::refuseWorkingCopy(const QString& target) {
+    m_services.messages.show(target + QStringLiteral(" is Quillary's working copy of this "
+                                                     "agenda and is deleted when the preview "
+                                                     "closes. Please save under another name."),
+                             MsgButtons::Ok, MsgIcon::Exclamation);
+}
 
 // "Save Results To Word File"
 void Form2::PushButton6_Click() {
@@ -56,13 +63,8 @@ void Form2::PushButton6_Click() {
     trap.step(108, [&] { title = QStringLiteral("Save File"); });
     trap.step(110, [&] { filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
     trap.step(112, [&] { target = m_services.shell.askSaveFileName(title, filter, fileName); });
-    if (isTemporaryDocument(target, mWordFile)) {
-        m_services.messages.show(target + QStringLiteral(" is Quillary's working copy of this "
-                                                         "agenda and is deleted when the preview "
-                                                         "closes. Please save under another name."),
-                                 MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
+    if (isWorkingCopy(target))
+        return refuseWorkingCopy(target);
     if (!trap.test(
             116, [&] { return target.isEmpty(); }, false)) {
         if (trap.test(118, [&] { return Main::FileExists(target); })) {

@@ -30,4 +30,9 @@ QString FakeShell::askSaveFileName(const QString& title, const QString& filter,
     return next;
 }
 
+bool FakeShell::askPrint(QPrinter& printer, int pageCount) {
+    printDialogPages << pageCount;
+    return onPrint && onPrint(printer);
+}
+
 } // namespace testing

@@ -18,6 +18,7 @@ public:
     void doEvents() override;
     QString askSaveFileName(const QString& title, const QString& filter,
                             const QString& fileName) override;
+    bool askPrint(QPrinter& printer, int pageCount) override;
 
     // Answers of the save dialog, in order; empty means "cancelled".
     void chooseNext(const QString& fileName) { m_fileNames.push_back(fileName); }
@@ -32,6 +33,10 @@ public:
     };
     QList<Dialog> dialogs;
     std::function<void()> onDoEvents;
+    // The print dialog's answer: sets up the printer as a user would and
+    // says whether to print; without it the dialog is cancelled.
+    std::function<bool(QPrinter&)> onPrint;
+    QList<int> printDialogPages; // the page count each print dialog was given
 
 private:
     std::deque<QString> m_fileNames;

@@ -2,7 +2,6 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cmath>
 
@@ -19,11 +18,11 @@ int rounded(double value) {
     return static_cast<int>(std::lround(value));
 }
 
-// Vector devices (PDF, printers) keep text as text only where it is drawn
-// once; the emboldening strokes go there as outlines.
-bool keepsText(const QPainter& painter) {
+// Vector devices (PDF, printers) place glyphs where they fall; raster ones
+// get the baseline on a pixel row.
+bool isRaster(const QPainter& painter) {
     const QPaintEngine* engine = painter.paintEngine();
-    return engine && engine->type() != QPaintEngine::Raster;
+    return engine && engine->type() == QPaintEngine::Raster;
 }
 
 } // namespace
@@ -61,7 +60,7 @@ void DisplayListPainter::paint(const DisplayList& list) const {
 // (rounded down, as PDF renderers place glyphs), not the nearest one.
 QPointF DisplayListPainter::baselineOnPixel(const GlyphItem& item) const {
     const QList<QPointF> positions = item.glyphs.positions();
-    if (!m_snap || positions.isEmpty() || keepsText(m_painter) || m_toDevice.m22() <= 0)
+    if (!m_snap || positions.isEmpty() || !isRaster(m_painter) || m_toDevice.m22() <= 0)
         return item.origin;
     const double y = m_toDevice.map(item.origin + QPointF(0, positions.first().y())).y();
     return item.origin + QPointF(0, (std::floor(y) - y) / m_toDevice.m22());
@@ -74,22 +73,12 @@ void DisplayListPainter::glyphs(const GlyphItem& item) const {
     const QPointF origin = baselineOnPixel(item);
     m_painter.drawGlyphRun(origin, item.glyphs);
     if (item.embolden) {
+        // On paper and in PDF files too: readers of the text know repeated
+        // glyphs a fraction of an em apart as emboldening and keep one.
         const double strength = item.glyphs.rawFont().pixelSize() * kEmboldenShare;
-        const bool outlines = keepsText(m_painter);
-        for (int i = 1; i <= kEmboldenSteps; ++i) {
-            const QPointF at = origin + QPointF(strength * i / kEmboldenSteps, 0);
-            if (!outlines) {
-                m_painter.drawGlyphRun(at, item.glyphs);
-                continue;
-            }
-            const QRawFont font = item.glyphs.rawFont();
-            const QList<quint32> indexes = item.glyphs.glyphIndexes();
-            const QList<QPointF> positions = item.glyphs.positions();
-            QPainterPath path;
-            for (qsizetype g = 0; g < indexes.size() && g < positions.size(); ++g)
-                path.addPath(font.pathForGlyph(indexes[g]).translated(at + positions[g]));
-            m_painter.fillPath(path, item.color);
-        }
+        for (int i = 1; i <= kEmboldenSteps; ++i)
+            m_painter.drawGlyphRun(origin + QPointF(strength * i / kEmboldenSteps, 0),
+                                   item.glyphs);
     }
     m_painter.restore();
 }

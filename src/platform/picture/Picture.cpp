@@ -98,6 +98,17 @@ void Picture::draw(QPainter& painter, const QRectF& target) const {
     draw(painter, target, QRectF(QPointF(0, 0), twipsSize()));
 }
 
+void Picture::drawContent(QPainter& painter, const QRectF& target) const {
+    if (!m_list || target.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    DisplayListPainter(painter, target, QRectF(QPointF(0, 0), twipsSize())).paint(*m_list);
+    painter.restore();
+}
+
 QImage Picture::toImage(double dpi) const {
     if (!m_list)
         return {};

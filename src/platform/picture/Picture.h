@@ -45,6 +45,9 @@ public:
     // `target` (the painter's coordinates), background included.
     void draw(QPainter& painter, const QRectF& target, const QRectF& source) const;
     void draw(QPainter& painter, const QRectF& target) const;
+    // Draws the picture's content alone onto `target`: no background and
+    // no clipping, for placing it on a page among other things.
+    void drawContent(QPainter& painter, const QRectF& target) const;
     // The whole picture as an image of `dpi` dots per inch.
     QImage toImage(double dpi) const;
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 #include <QWidget>
 
@@ -24,7 +26,9 @@ void DesktopShell::endProgram() {
     QCoreApplication::exit(0);
 }
 
-void DesktopShell::doEvents() { QCoreApplication::processEvents(); }
+void DesktopShell::doEvents() {
+    QCoreApplication::processEvents();
+}
 
 QString DesktopShell::toQtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -48,6 +52,15 @@ QString DesktopShell::askSaveFileName(const QString& title, const QString& filte
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+bool DesktopShell::askPrint(QPrinter& printer, int pageCount) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setMinMax(1, pageCount);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace platform

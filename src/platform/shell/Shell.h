@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QPrinter;
+
 namespace platform {
 
 // What the program asks of the desktop shell. Tests replace it.
@@ -18,6 +20,10 @@ public:
     // The standard save dialog; an empty result means it was cancelled.
     virtual QString askSaveFileName(const QString& title, const QString& filter,
                                     const QString& fileName) = 0;
+    // The system print dialog for a document of `pageCount` pages: the
+    // user's printer, pages and copies go into `printer`. False when
+    // cancelled.
+    virtual bool askPrint(QPrinter& printer, int pageCount) = 0;
 };
 
 } // namespace platform
