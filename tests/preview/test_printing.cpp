@@ -1,0 +1,133 @@
+// Printing from the preview: the print dialog gets the page count, the
+// printer gets the document's paper, and the pages, range and copies the
+// dialog chose come out at physical scale.
+#include "SharingFixture.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QtTest>
+
+using testing::PdfFile;
+using testing::SharingRun;
+
+namespace {
+
+// Page `page` of a PDF at 96 dpi, as a person's viewer shows it.
+QImage pdfPage(const QString& pdf, int page) {
+    QTemporaryDir dir;
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-gray"),
+                  QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                  QString::number(page), QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf,
+                  dir.filePath(QStringLiteral("page"))});
+    render.waitForFinished(30000);
+    return QImage(dir.filePath(QStringLiteral("page.png")));
+}
+
+// The share of pixels two renderings of a page disagree on by more than a
+// shade.
+double difference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull())
+        return 1.0;
+    const QImage x = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage y = b.convertToFormat(QImage::Format_Grayscale8);
+    long differ = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            differ += std::abs(x.constScanLine(row)[col] - y.constScanLine(row)[col]) > 64;
+    return double(differ) / (x.width() * x.height());
+}
+
+// A print dialog answered by a user who picks a file as the printer.
+std::function<bool(QPrinter&)> printToFile(const QString& path, int from, int to, int copies,
+                                           bool collate) {
+    return [=](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        if (from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(from, to);
+        }
+        printer.setCopyCount(copies);
+        printer.setCollateCopies(collate);
+        return true;
+    };
+}
+
+} // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+private slots:
+    void pagesRangesAndCopiesComeOutAsChosen_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collate");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::newRow("all") << 0 << 0 << 1 << true << QList<int>{1, 2, 3};
+        QTest::newRow("pages 2 to 3") << 2 << 3 << 1 << true << QList<int>{2, 3};
+        QTest::newRow("two collated copies of 2 to 3")
+            << 2 << 3 << 2 << true << QList<int>{2, 3, 2, 3};
+        QTest::newRow("two uncollated copies of 1 to 2")
+            << 1 << 2 << 2 << false << QList<int>{1, 1, 2, 2};
+    }
+    void pagesRangesAndCopiesComeOutAsChosen() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, copies);
+        QFETCH(bool, collate);
+        QFETCH(QList<int>, pages);
+        SharingRun run(38);
+        QCOMPARE(run.listedPages(), 3);
+        const QString printed = run.g.temp.filePath(QStringLiteral("printed.pdf"));
+        run.g.t.shell.onPrint = printToFile(printed, from, to, copies, collate);
+        run.preview->printAgenda();
+        QVERIFY(run.g.t.messages.boxes.isEmpty());
+        QCOMPARE(run.g.t.shell.printDialogPages, QList<int>{3});
+        const PdfFile pdf(printed);
+        QCOMPARE(pdf.pages, pages.size());
+        QVERIFY2(pdf.pageSize.endsWith(QStringLiteral("(letter)")), qPrintable(pdf.pageSize));
+        const QList<QStringList> engine = run.engineWords();
+        for (int i = 0; i < pages.size(); ++i)
+            QCOMPARE(SharingRun::sorted(pdf.words(i + 1)), engine[pages[i] - 1]);
+    }
+
+    // The printed sheet and the exported PDF's page look the same: both are
+    // the page at its physical size from the paper's corner.
+    void aPrintedPageMatchesTheExportedPage() {
+        SharingRun run(0, "de_DE.UTF-8");
+        const QString printed = run.g.temp.filePath(QStringLiteral("printed.pdf"));
+        const QString exported = run.g.temp.filePath(QStringLiteral("exported.pdf"));
+        run.g.t.shell.onPrint = printToFile(printed, 0, 0, 1, true);
+        run.preview->printAgenda();
+        run.g.t.shell.chooseNext(exported);
+        run.preview->exportPdf();
+        QVERIFY(PdfFile(printed).pageSize.endsWith(QStringLiteral("(A4)")));
+        const QImage a = pdfPage(printed, 1);
+        const QImage b = pdfPage(exported, 1);
+        QCOMPARE(a.size(), QSize(794, 1123));
+        QVERIFY2(difference(a, b) < 0.002, qPrintable(QString::number(difference(a, b))));
+    }
+
+    void aCancelledDialogPrintsNothing() {
+        SharingRun run;
+        run.preview->printAgenda();
+        QCOMPARE(run.g.t.shell.printDialogPages, QList<int>{1});
+        QVERIFY(run.g.t.messages.boxes.isEmpty());
+    }
+
+    void aPrinterThatCannotPrintIsReported() {
+        SharingRun run;
+        run.g.t.shell.onPrint = printToFile(
+            run.g.temp.filePath(QStringLiteral("no-such-folder/printed.pdf")), 0, 0, 1, true);
+        run.preview->printAgenda();
+        QCOMPARE(run.g.t.messages.boxes.size(), 1);
+        QVERIFY(run.g.t.messages.texts()[0].startsWith(
+            QStringLiteral("The agenda could not be printed.\r\n")));
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "test_printing.moc"
