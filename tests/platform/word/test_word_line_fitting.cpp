@@ -82,6 +82,26 @@ private slots:
         QVERIFY(box->lines.at(1).text.startsWith(QStringLiteral("ledger")));
     }
 
+    void charactersNoFaceHasAreMeasuredAsTheirBoxes() {
+        // No installed face has Devanagari: Qt draws boxes from a face that
+        // has no family name. Lines of them are measured and broken all
+        // the same.
+        word::FontCache fonts;
+        const QString word = QStringLiteral("\u0939\u093F\u0928\u094D\u0926\u0940 ");
+        const QString text = word.repeated(40);
+        QTextLayout layout(text, fonts.font(QStringLiteral("Tahoma"), 22, false));
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(100000);
+        layout.endLayout();
+        QVERIFY(word::lineWidthSixths(line, text, 0, int(text.size()) - 1, fonts) > 0);
+        const word::Styles styles = word::defaultStyles();
+        for (int width = 3000; width < 3400; width += 7) {
+            const FitCase c{"Tahoma", 22, false, "", width, 0};
+            QVERIFY(layOut(c, text, fonts, styles)->lines.size() > 1);
+        }
+    }
+
     void widthsAddGlyphAdvancesRoundedToSixthsOfATwip() {
         // Tahoma's "i" is 469 of 2048 font units: at 18 pt (2160 sixths of
         // a twip to the em) 494.65 sixths, 495 once rounded. After a tab

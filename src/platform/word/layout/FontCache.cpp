@@ -114,15 +114,14 @@ bool FontCache::drawnEmboldened(const QString& family, bool bold) {
     return *m_emboldened.insert(family, same);
 }
 
+// Keyed by the font itself: a run of glyphs no installed face has comes
+// from a face with no family name to key by.
 FontCache::DesignAdvances& FontCache::designAdvances(const QRawFont& raw) {
-    const QString k = raw.familyName() + QLatin1Char('|') + raw.styleName() + QLatin1Char('|') +
-                      QString::number(raw.weight()) + QLatin1Char('|') +
-                      QString::number(int(raw.style()));
-    auto found = m_advances.find(k);
+    auto found = m_advances.find(raw);
     if (found == m_advances.end()) {
         DesignAdvances d{raw, {}};
         d.unitsFont.setPixelSize(raw.unitsPerEm());
-        found = m_advances.insert(k, d);
+        found = m_advances.insert(raw, d);
     }
     return *found;
 }
@@ -136,7 +135,10 @@ qint64 FontCache::advanceSixths(const QGlyphRun& run) {
         return 0;
     DesignAdvances& design = designAdvances(raw);
     const qint64 upem = std::max<qint64>(1, static_cast<qint64>(raw.unitsPerEm()));
-    const qint64 sixthsPerEm = std::llround(raw.pixelSize() * 6);
+    // The box face for characters no face has reports no pixel size; its
+    // em is its size.
+    const double pixelSize = raw.pixelSize() > 0 ? raw.pixelSize() : raw.unitsPerEm();
+    const qint64 sixthsPerEm = std::llround(pixelSize * 6);
     qint64 sum = 0;
     for (const quint32 glyph : glyphs) {
         auto units = design.units.constFind(glyph);

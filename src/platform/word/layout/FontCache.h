@@ -48,7 +48,7 @@ private:
         QHash<quint32, int> units;
     };
     DesignAdvances& designAdvances(const QRawFont& raw);
-    QHash<QString, DesignAdvances> m_advances;
+    QHash<QRawFont, DesignAdvances> m_advances;
 };
 
 } // namespace word
