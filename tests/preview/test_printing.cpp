@@ -2,11 +2,13 @@
 // printer gets the document's paper, and the pages, range and copies the
 // dialog chose come out at physical scale.
 #include "SharingFixture.h"
+#include "support/PrintService.h"
 
 #include <QPrinter>
 #include <QProcess>
 #include <QtTest>
 
+using namespace std::chrono_literals;
 using testing::PdfFile;
 using testing::SharingRun;
 
@@ -109,6 +111,36 @@ private slots:
         const QImage b = pdfPage(exported, 1);
         QCOMPARE(a.size(), QSize(794, 1123));
         QVERIFY2(difference(a, b) < 0.002, qPrintable(QString::number(difference(a, b))));
+    }
+
+    // Through a real print service: the job reaches the CUPS queue with the
+    // document's paper, the chosen range and collated copies, and comes out
+    // with the words of the pages the engine laid out.
+    void theJobGoesThroughThePrintService() {
+        QUILLARY_REQUIRE_PRINT_SERVICE();
+        SharingRun run(45, "de_DE.UTF-8");
+        QCOMPARE(run.listedPages(), 3);
+        const QString title = QStringLiteral("Agenda-round-trip");
+        run.g.form().txtMeetingTitle->setText(title);
+        run.g.t.shell.onPrint = [](QPrinter& printer) {
+            printer.setPrinterName(QString::fromLatin1(testing::PrintService::queue));
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(2, 3);
+            printer.setCopyCount(2);
+            printer.setCollateCopies(true);
+            return printer.isValid();
+        };
+        run.preview->printAgenda();
+        QVERIFY2(run.g.t.messages.boxes.isEmpty(), qPrintable(run.g.t.messages.texts().join('|')));
+        const QString pdf = testing::PrintService::waitForPdf(title, 60s);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(testing::PrintService::outputFolder()));
+        const PdfFile printed(pdf);
+        QCOMPARE(printed.pages, 4);
+        QCOMPARE(printed.pageSize, QStringLiteral("595 x 842 pts (A4)"));
+        const QList<QStringList> engine = run.engineWords();
+        const QList<int> order{2, 3, 2, 3};
+        for (int i = 0; i < order.size(); ++i)
+            QCOMPARE(SharingRun::sorted(printed.words(i + 1)), engine[order[i] - 1]);
     }
 
     void aCancelledDialogPrintsNothing() {
