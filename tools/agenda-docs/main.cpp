@@ -6,16 +6,19 @@
 //
 //   agenda-docs [--pictures] OUTPUT_FOLDER [CASE...]
 //
-// With --pictures every page is also written as NAME-N.png beside the file.
+// With --pictures every page is also written as NAME-N.png beside the file,
+// and the whole document as the program exports it, NAME-ours.pdf.
 
 #include "AgendaCases.h"
 
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
+#include "platform/word/paint/DocumentPages.h"
 #include "platform/word/paint/PageRenderer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,6 +30,15 @@ namespace {
 
 double millisecondsSince(const QElapsedTimer& timer) {
     return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The document exported as the program exports it; the file's path, or an
+// empty string when it could not be written.
+QString exportPdf(word::Layout& layout, const QString& path, const QString& title) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !word::writePdf(layout, file, title))
+        return {};
+    return path;
 }
 
 QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clipboard& clipboard,
@@ -55,12 +67,18 @@ QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clip
     for (std::size_t page = 0; pictures && page < images.size(); ++page)
         images[page].save(
             QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(c.name).arg(page + 1)));
+    const QString pdf =
+        pictures ? exportPdf(layout, QDir(folder).filePath(c.name + QStringLiteral("-ours.pdf")),
+                             c.meeting.title)
+                 : QString();
     const QStringList texts = layout.pageTexts();
     reader->Quit();
 
     QJsonObject result;
     result[QStringLiteral("name")] = c.name;
     result[QStringLiteral("file")] = path;
+    if (!pdf.isEmpty())
+        result[QStringLiteral("pdf")] = pdf;
     result[QStringLiteral("builtPages")] = builtPages;
     result[QStringLiteral("pages")] = int(texts.size());
     result[QStringLiteral("pageTexts")] = QJsonArray::fromStringList(texts);
