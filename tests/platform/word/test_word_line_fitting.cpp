@@ -4,6 +4,8 @@
 // LibreOffice 7.4 and the words of its first line noted here.
 #include "platform/word/layout/LineFitting.h"
 #include "platform/word/layout/ParagraphLayout.h"
+#include "platform/word/layout/Resolve.h"
+#include "platform/word/layout/TableLayout.h"
 
 #include <QtTest>
 
@@ -47,6 +49,69 @@ layOut(const FitCase& c, const QString& text, word::FontCache& fonts, const word
     return word::layoutParagraph(p, word::ParagraphContext{styles, nullptr, c.width, 720}, fonts);
 }
 
+// Lines that end within a few sixths of a twip of their width, each put
+// to LibreOffice 7.4 (lines of its comparison set); `lead`, when set, is a
+// first run of the line in another colour.
+struct PortionCase {
+    const char* font;
+    int halfPoints;
+    bool bold;
+    const char* lead;
+    const char* text;
+    int width;
+    bool oneLine; // as LibreOffice laid it out
+};
+
+const PortionCase kPortionCases[] = {
+    // The whole text is one run, its width in sixths 1 or 2 past the line,
+    // and the line is more than half as wide as its characters times the
+    // line height: LibreOffice takes it whole at its width in twips.
+    {"Tahoma", 27, true, "", "tidal keel and by oxbow be lymph two say no say was kiln supply",
+     8806, true},
+    {"Tahoma", 18, true, "", "new any Quay him out ledger do wharf on an supply", 4712, true},
+    {"Tahoma", 34, true, "", "jig we not flit too now minutes new vim season Iffy", 8806, true},
+    // Three sixths past: half a twip rounds up.
+    {"Tahoma", 22, true, "",
+     "see she lymph oxbow mill way him ill she new new too was against and WHARF", 8806, false},
+    // One sixth past, but too many characters for the line: measured in
+    // sixths, and broken.
+    {"Tahoma", 22, true, "", "vessel now fill fill lymph crates crew now ill whim it review", 6512,
+     false},
+    {"DejaVu Sans", 21, false, "", "my no vessel two us by ledger dredge lymph go minutes", 5981,
+     false},
+    // Two runs: the first takes its width in whole twips, rounded half up,
+    // which lets a line one sixth past the width stay whole and breaks one
+    // that fits by the sum of its glyphs; the second is fitted whole again
+    // when what is left of the line is long enough for its characters.
+    {"Tahoma", 22, true, "are ",
+     "tiff our lift season use boy can zebra crew kitchen of ledger wax manifest at", 8806, true},
+    {"Tahoma", 22, true, "tidal ",
+     "now ill whim it mill review or vessel whim my one how cargo cargo lobster", 8806, true},
+    {"DejaVu Sans", 21, false, "budget crew crates ",
+     "by ledger dredge lymph go minutes jig dredge had flit tidal margin", 9140, true},
+    {"DejaVu Sans", 21, false, "ill ",
+     "now for how harbour ledger now supplier put galley quizzical fill all by the margin so", 9140,
+     false},
+};
+
+std::shared_ptr<const word::ParagraphBox> layOutRuns(const PortionCase& c, word::FontCache& fonts,
+                                                     const word::Styles& styles) {
+    word::Run run;
+    run.properties.font = QString::fromLatin1(c.font);
+    run.properties.sizeHalfPoints = c.halfPoints;
+    run.properties.bold = c.bold;
+    word::Paragraph p;
+    if (*c.lead) {
+        word::Run lead = run;
+        lead.properties.color = word::Color::fromRgb(0xC00000);
+        lead.text = QString::fromLatin1(c.lead);
+        p.runs.push_back(lead);
+    }
+    run.text = QString::fromLatin1(c.text);
+    p.runs.push_back(run);
+    return word::layoutParagraph(p, word::ParagraphContext{styles, nullptr, c.width, 720}, fonts);
+}
+
 } // namespace
 
 class WordLineFittingTest : public QObject {
@@ -69,6 +134,47 @@ private slots:
                 joined += line.text;
             QCOMPARE(joined, text);
         }
+    }
+
+    void runsAreFittedWholeAsLibreOfficeFitsItsPortions() {
+        word::FontCache fonts;
+        const word::Styles styles = word::defaultStyles();
+        for (const PortionCase& c : kPortionCases) {
+            const auto box = layOutRuns(c, fonts, styles);
+            QVERIFY2((box->lines.size() == 1) == c.oneLine, c.text);
+            if (!c.oneLine)
+                QCOMPARE(box->lines.size(), std::size_t(2));
+        }
+    }
+
+    void cellColumnsAreAsWideAsLibreOfficeReadsThem() {
+        // Grid widths in twips and the width LibreOffice 7.4 broke the
+        // cell's lines at (its text width plus the two 108-twip margins),
+        // found with lines just past and just short of each width.
+        const int measured[][2] = {{4716, 4716}, {4717, 4717}, {4718, 4719}, {4719, 4719},
+                                   {4722, 4723}, {4734, 4734}, {4735, 4736}, {4201, 4202},
+                                   {4202, 4202}, {7221, 7222}, {7225, 7226}, {7222, 7222},
+                                   {3000, 3000}, {4000, 4000}};
+        for (const auto& [grid, laidOut] : measured)
+            QCOMPARE(word::columnWidthAsLaidOut(grid), laidOut);
+
+        // A line three sixths of a twip past the cell's width as the file
+        // states it stays whole in the twip the column gains.
+        word::FontCache fonts;
+        const word::Styles styles = word::defaultStyles();
+        word::Table table;
+        table.gridColumns = {4718};
+        word::Cell cell;
+        cell.widthTwips = 4718;
+        word::Run run;
+        run.properties.font = QStringLiteral("Liberation Sans");
+        run.properties.sizeHalfPoints = 30;
+        run.text = QStringLiteral("and budget me him pilot glyph not");
+        cell.paragraphs.front().runs.push_back(run);
+        table.rows.push_back(word::Row{true, {cell}});
+        const word::TableFormat format = word::resolveTable(table, styles);
+        const auto row = word::layoutRow(table, 0, format, styles, 720, fonts);
+        QCOMPARE(row->cells.front().paragraphs.front().box->lines.size(), std::size_t(1));
     }
 
     void aTabEndsALineLikeASpace() {

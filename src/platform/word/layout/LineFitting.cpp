@@ -2,6 +2,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace word {
 
 namespace {
@@ -25,6 +27,30 @@ bool isLineBoundary(const QString& text, int pos) {
     return finder.isAtBoundary();
 }
 
+// Glyph advances of [from, to) on the line, in sixths of a twip.
+qint64 glyphSixths(const QTextLine& line, int from, int to, FontCache& fonts) {
+    qint64 sixths = 0;
+    if (to > from)
+        for (const QGlyphRun& run : line.glyphRuns(from, to - from))
+            sixths += fonts.advanceSixths(run);
+    return sixths;
+}
+
+qint64 roundedToTwips(qint64 sixths) {
+    return (sixths + 3) / 6;
+}
+
+// Whether the rest of `portion` from `from` fits in `room` twips whole
+// (see lineFits); its width in sixths through `sixths`.
+bool fitsWhole(const QTextLine& line, const FitPortion& portion, int from, qint64 room,
+               FontCache& fonts, qint64& sixths) {
+    sixths = glyphSixths(line, from, portion.end, fonts);
+    if (sixths <= room * 6)
+        return true;
+    const bool roughlyShort = 2 * room > qint64(portion.end - from) * portion.lineHeight;
+    return roughlyShort && roundedToTwips(sixths) <= room;
+}
+
 } // namespace
 
 qint64 lineWidthSixths(const QTextLine& line, const QString& text, int from, int to,
@@ -35,29 +61,60 @@ qint64 lineWidthSixths(const QTextLine& line, const QString& text, int from, int
         from = tab + 1;
         sixths = std::llround(line.cursorToX(from) * 6);
     }
-    if (to <= from)
-        return sixths;
-    for (const QGlyphRun& run : line.glyphRuns(from, to - from))
-        sixths += fonts.advanceSixths(run);
-    return sixths;
+    return sixths + glyphSixths(line, from, to, fonts);
 }
 
-void fitLine(QTextLine& line, const QString& text, int width, FontCache& fonts) {
-    const qint64 limit = qint64(width) * 6;
+bool lineFits(const QTextLine& line, const QString& text, int contentEnd, int width,
+              const std::vector<FitPortion>& portions, FontCache& fonts) {
+    if (portions.empty())
+        return lineWidthSixths(line, text, line.textStart(), contentEnd, fonts) <=
+               qint64(width) * 6;
+    const int lineEnd = line.textStart() + line.textLength();
+    int from = line.textStart();
+    qint64 x = 0; // sixths of a twip
+    const int tab = static_cast<int>(text.lastIndexOf(QLatin1Char('\t'), contentEnd - 1));
+    if (tab >= from) {
+        from = tab + 1;
+        x = std::llround(line.cursorToX(from) * 6);
+    }
+    for (const FitPortion& portion : portions) {
+        if (portion.end <= from)
+            continue;
+        if (portion.start >= contentEnd)
+            break;
+        // A tab ends a portion too.
+        const int start = std::max(from, portion.start);
+        const int tabAfter = static_cast<int>(text.indexOf(QLatin1Char('\t'), start));
+        const FitPortion rest{start, tabAfter >= 0 ? std::min(tabAfter, portion.end) : portion.end,
+                              portion.lineHeight};
+        const bool last = rest.end >= contentEnd;
+        qint64 sixths = 0;
+        if (rest.end <= lineEnd &&
+            fitsWhole(line, rest, start, (qint64(width) * 6 - x) / 6, fonts, sixths)) {
+            x += roundedToTwips(sixths) * 6;
+            continue;
+        }
+        return last && x + glyphSixths(line, start, contentEnd, fonts) <= qint64(width) * 6;
+    }
+    return true;
+}
+
+void fitLine(QTextLine& line, const QString& text, int width,
+             const std::vector<FitPortion>& portions, FontCache& fonts) {
     qreal current = width + 2 + width / kSlackPerTwips;
     line.setLineWidth(current);
     const int start = line.textStart();
     for (;;) {
         const int end = start + line.textLength();
-        // The two measures differ by less than a tenth of a twip a glyph
-        // (and a line has no more glyphs than characters): only a line
-        // this close to the edge needs LibreOffice's.
+        // Qt's measure exceeds LibreOffice's by less than a tenth of a twip
+        // a glyph (and a line has no more glyphs than characters), so a
+        // line this far short of the edge fits by both. Past it, only
+        // LibreOffice's measure decides: ligatures make Qt's natural width
+        // wider by far.
         const qreal natural = line.naturalTextWidth();
         const qreal doubt = line.textLength() / 10.0 + 1;
-        if (natural <= width - doubt)
-            return;
-        if (natural < width + doubt &&
-            lineWidthSixths(line, text, start, contentEnd(text, start, end), fonts) <= limit)
+        if (natural <= width - doubt ||
+            lineFits(line, text, contentEnd(text, start, end), width, portions, fonts))
             return;
         // One word fewer: Qt breaks before the last word that overflows.
         const qreal shorterWidth = natural - 1.0 / 64;

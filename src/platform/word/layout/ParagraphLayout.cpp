@@ -72,6 +72,28 @@ std::vector<RunSpan> spansOf(const Paragraph& p, const ParagraphContext& context
     return spans;
 }
 
+bool sameFormat(const RunFormat& a, const RunFormat& b) {
+    return a.font == b.font && a.halfPoints == b.halfPoints && a.bold == b.bold &&
+           a.color == b.color;
+}
+
+// Runs as LibreOffice's line portions: neighbours of the same format are one.
+std::vector<FitPortion> portionsOf(const std::vector<RunSpan>& spans, FontCache& fonts) {
+    std::vector<FitPortion> portions;
+    const RunFormat* previous = nullptr;
+    for (const RunSpan& span : spans) {
+        if (previous && sameFormat(*previous, span.format) && !portions.empty()) {
+            portions.back().end = span.start + span.length;
+        } else {
+            const LineMetrics m =
+                fonts.metrics(span.format.font, span.format.halfPoints, span.format.bold);
+            portions.push_back({span.start, span.start + span.length, m.height});
+        }
+        previous = &span.format;
+    }
+    return portions;
+}
+
 void fillLine(LineBox& box, const QTextLine& line, const std::vector<RunSpan>& spans,
               const ResolvedParagraph& format, const ParagraphContext& context, FontCache& fonts) {
     const int from = line.textStart();
@@ -138,9 +160,10 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTabStopDistance(context.tabStop);
     layout.setTextOption(option);
+    const std::vector<FitPortion> portions = portionsOf(spans, fonts);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        fitLine(line, text, context.width, fonts);
+        fitLine(line, text, context.width, portions, fonts);
         line.setPosition(QPointF(0, 0));
         LineBox box_line;
         box_line.start = line.textStart();

@@ -17,6 +17,11 @@ QStringList linesOf(const ParagraphBox& box) {
 
 } // namespace
 
+int columnWidthAsLaidOut(int twips) {
+    const qint64 hundredths = (qint64(twips) * 127 + 71) / 72;
+    return static_cast<int>((hundredths * 144 + 127) / 254);
+}
+
 std::shared_ptr<const RowBox> layoutRow(const Table& table, int rowIndex, const TableFormat& format,
                                         const Styles& styles, int tabStop, FontCache& fonts) {
     auto row = std::make_shared<RowBox>();
@@ -33,9 +38,11 @@ std::shared_ptr<const RowBox> layoutRow(const Table& table, int rowIndex, const 
         box.textLeft = left + format.cellMargins.left;
         box.diagonalDown = cell.diagonalDown;
         box.diagonalUp = cell.diagonalUp;
-        const ParagraphContext context{
-            styles, format.style,
-            std::max(1, width - format.cellMargins.left - format.cellMargins.right), tabStop};
+        const ParagraphContext context{styles, format.style,
+                                       std::max(1, columnWidthAsLaidOut(width) -
+                                                       format.cellMargins.left -
+                                                       format.cellMargins.right),
+                                       tabStop};
         int y = format.cellMargins.top;
         for (const Paragraph& p : cell.paragraphs) {
             auto laid = layoutParagraph(p, context, fonts);

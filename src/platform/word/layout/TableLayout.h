@@ -29,6 +29,12 @@ struct RowBox {
     QString text; // cells' paragraphs, one per line
 };
 
+// The width a cell's text is laid out in from a grid column's width in
+// twips, as LibreOffice reads the file: the twips become hundredths of a
+// millimetre, rounded up, and those whole twips again, rounded; a column
+// whose width in hundredths lies just past a whole number gains a twip.
+int columnWidthAsLaidOut(int twips);
+
 std::shared_ptr<const RowBox> layoutRow(const Table& table, int row, const TableFormat& format,
                                         const Styles& styles, int tabStop, FontCache& fonts);
 
