@@ -2,7 +2,11 @@
 
 #include "generation/AgendaTyping.h"
 #include "platform/clipboard/Clipboard.h"
+#include "platform/word/model/Document.h"
 
+#include <QJsonArray>
+
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,10 +24,18 @@ public:
     platform::Picture picture() override { return {}; }
 };
 
-// A named meeting of the comparison set.
+// A document made directly as a model, with notes on what it probes.
+struct BuiltDocument {
+    word::DocumentModel model;
+    QJsonArray notes;
+};
+
+// A named document of the comparison set: an agenda typed by the builder
+// from `meeting`, or, when `document` is set, the document it makes.
 struct Case {
     QString name;
     MeetingAgenda::MeetingData meeting;
+    std::function<BuiltDocument()> document = {};
 };
 
 // The documents every file format check runs over: the sample; 1, 12, 40
@@ -33,6 +45,10 @@ std::vector<Case> comparisonCases();
 // Agendas for LibreOffice's finer rules: nearly full lines, runs of empty
 // paragraphs across a page break, characters the fonts lack.
 std::vector<Case> fidelityCases();
+
+// Lines that end within a third of a twip of their width, in several
+// faces, weights, sizes and widths, on the page and in table cells.
+std::vector<Case> lineProbeCases();
 
 // The agenda typed into a new document of `app` by the builder's own
 // statements; any failing statement throws.

@@ -13,6 +13,7 @@
 
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
+#include "platform/word/io/DocumentFiles.h"
 #include "platform/word/paint/DocumentPages.h"
 #include "platform/word/paint/PageRenderer.h"
 
@@ -41,20 +42,46 @@ QString exportPdf(word::Layout& layout, const QString& path, const QString& titl
     return path;
 }
 
+// A case's document as saved: its pages before saving, the time saving
+// took, and the notes of a document made directly.
+struct Saved {
+    int builtPages = 0;
+    double saveMs = 0;
+    QJsonArray notes;
+};
+
+Saved saveCase(const agenda::Case& c, const QString& path, platform::Clipboard& clipboard) {
+    Saved saved;
+    QElapsedTimer timer;
+    if (c.document) {
+        agenda::BuiltDocument built = c.document();
+        word::FontCache fonts;
+        word::Layout layout(built.model, fonts);
+        saved.builtPages = layout.pageCount();
+        timer.start();
+        word::saveDocumentFile(built.model, path, layout);
+        saved.saveMs = millisecondsSince(timer);
+        saved.notes = built.notes;
+        return saved;
+    }
+    auto builder = word::Application::create(clipboard);
+    auto built = agenda::buildAgenda(builder, c.meeting);
+    saved.builtPages = built->layout().pageCount();
+    timer.start();
+    built->SaveAs(path);
+    saved.saveMs = millisecondsSince(timer);
+    builder->Quit();
+    return saved;
+}
+
 QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clipboard& clipboard,
                     bool pictures) {
     const QString path = QDir(folder).filePath(c.name + QStringLiteral(".doc"));
-    auto builder = word::Application::create(clipboard);
-    auto built = agenda::buildAgenda(builder, c.meeting);
-    const int builtPages = built->layout().pageCount();
+    const Saved saved = saveCase(c, path, clipboard);
     QElapsedTimer timer;
-    timer.start();
-    built->SaveAs(path);
-    const double saveMs = millisecondsSince(timer);
-    builder->Quit();
 
     auto reader = word::Application::create(clipboard);
-    timer.restart();
+    timer.start();
     auto opened = reader->Documents().Open(path);
     opened->Repaginate();
     const double openMs = millisecondsSince(timer);
@@ -69,7 +96,7 @@ QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clip
             QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(c.name).arg(page + 1)));
     const QString pdf =
         pictures ? exportPdf(layout, QDir(folder).filePath(c.name + QStringLiteral("-ours.pdf")),
-                             c.meeting.title)
+                             c.document ? c.name : c.meeting.title)
                  : QString();
     const QStringList texts = layout.pageTexts();
     reader->Quit();
@@ -79,10 +106,13 @@ QJsonObject runCase(const agenda::Case& c, const QString& folder, platform::Clip
     result[QStringLiteral("file")] = path;
     if (!pdf.isEmpty())
         result[QStringLiteral("pdf")] = pdf;
-    result[QStringLiteral("builtPages")] = builtPages;
+    result[QStringLiteral("agenda")] = !c.document;
+    if (!saved.notes.isEmpty())
+        result[QStringLiteral("probes")] = saved.notes;
+    result[QStringLiteral("builtPages")] = saved.builtPages;
     result[QStringLiteral("pages")] = int(texts.size());
     result[QStringLiteral("pageTexts")] = QJsonArray::fromStringList(texts);
-    result[QStringLiteral("saveMs")] = saveMs;
+    result[QStringLiteral("saveMs")] = saved.saveMs;
     result[QStringLiteral("openMs")] = openMs;
     result[QStringLiteral("renderMs")] = renderMs;
     const word::Section& section = opened->model().section;
@@ -113,6 +143,8 @@ int main(int argc, char** argv) {
     QJsonArray results;
     std::vector<agenda::Case> cases = agenda::comparisonCases();
     for (agenda::Case& c : agenda::fidelityCases())
+        cases.push_back(std::move(c));
+    for (agenda::Case& c : agenda::lineProbeCases())
         cases.push_back(std::move(c));
     for (const agenda::Case& c : cases) {
         if (args.size() > 1 && !args.mid(1).contains(c.name))
