@@ -50,6 +50,18 @@ std::vector<Case> fidelityCases();
 // faces, weights, sizes and widths, on the page and in table cells.
 std::vector<Case> lineProbeCases();
 
+// Runs of empty paragraphs across a page break and characters the fonts
+// lack, in other faces, sizes and line spacings than the agenda's.
+std::vector<Case> pageBreakProbeCases();
+std::vector<Case> fallbackProbeCases();
+
+// A run's formatting, and a paragraph of one run (none for empty text)
+// spaced `after` twips below and at `line` 240ths of a line; its mark
+// formatted as the run.
+word::RunProperties runIn(const QString& font, int halfPoints, bool bold);
+word::Paragraph paragraphIn(const QString& text, const word::RunProperties& run, int after,
+                            int line);
+
 // The agenda typed into a new document of `app` by the builder's own
 // statements; any failing statement throws.
 std::shared_ptr<word::Document> buildAgenda(const std::shared_ptr<word::Application>& app,

@@ -85,21 +85,11 @@ Measure measure(const QString& text, const QFont& font, word::FontCache& fonts) 
 }
 
 word::RunProperties runOf(const ProbeSet& set, int halfPoints) {
-    word::RunProperties r;
-    r.font = set.font;
-    r.sizeHalfPoints = halfPoints;
-    r.bold = set.bold;
-    return r;
+    return runIn(set.font, halfPoints, set.bold);
 }
 
 word::Paragraph paragraphOf(const QString& text, const word::RunProperties& run) {
-    word::Paragraph p;
-    p.properties.spacingAfter = 40;
-    p.properties.line = 240;
-    p.properties.lineRule = word::LineRule::Auto;
-    p.properties.markRunProperties = run;
-    p.runs.push_back({run, text});
-    return p;
+    return paragraphIn(text, run, 40, 240);
 }
 
 // Finds words whose line ends in the window the kind asks for at `width`
@@ -366,6 +356,26 @@ BuiltDocument probeDocument(const ProbeSet& set) {
 }
 
 } // namespace
+
+word::RunProperties runIn(const QString& font, int halfPoints, bool bold) {
+    word::RunProperties r;
+    r.font = font;
+    r.sizeHalfPoints = halfPoints;
+    r.bold = bold;
+    return r;
+}
+
+word::Paragraph paragraphIn(const QString& text, const word::RunProperties& run, int after,
+                            int line) {
+    word::Paragraph p;
+    p.properties.spacingAfter = after;
+    p.properties.line = line;
+    p.properties.lineRule = word::LineRule::Auto;
+    p.properties.markRunProperties = run;
+    if (!text.isEmpty())
+        p.runs.push_back({run, text});
+    return p;
+}
 
 std::vector<Case> lineProbeCases() {
     using word::Paper;

@@ -144,8 +144,10 @@ int main(int argc, char** argv) {
     std::vector<agenda::Case> cases = agenda::comparisonCases();
     for (agenda::Case& c : agenda::fidelityCases())
         cases.push_back(std::move(c));
-    for (agenda::Case& c : agenda::lineProbeCases())
-        cases.push_back(std::move(c));
+    for (auto* more :
+         {agenda::lineProbeCases, agenda::pageBreakProbeCases, agenda::fallbackProbeCases})
+        for (agenda::Case& c : more())
+            cases.push_back(std::move(c));
     for (const agenda::Case& c : cases) {
         if (args.size() > 1 && !args.mid(1).contains(c.name))
             continue;

@@ -1,7 +1,9 @@
 // A character the run's face lacks is drawn from the face fontconfig names
 // as the best match for the run's family and weight with that character,
 // which is the face LibreOffice draws it from; no box where a face has it.
+#include "platform/word/layout/FallbackFaces.h"
 #include "platform/word/layout/FontCache.h"
+#include "platform/word/layout/ParagraphLayout.h"
 
 #include <QProcess>
 #include <QRawFont>
@@ -83,6 +85,44 @@ private slots:
                              .constData());
             }
         }
+    }
+
+    void aPortionsMissingCharactersAreAskedForTogether() {
+        // In a Times New Roman run (Liberation Serif), LibreOffice 7.4 drew
+        // the arrow, star and sun of "not \u2192 \u21D2 \u2605 \u2600" from
+        // DejaVu Sans, the answer for all three at once; asked for alone,
+        // fontconfig names another face for the double arrow. A tab starts
+        // a portion of its own, asked for on its own.
+        const QList<char32_t> together{0x21D2, 0x2605, 0x2600};
+        const QString family = QStringLiteral("Times New Roman");
+        if (word::bestFaceFor(family, 400, together) != QStringLiteral("DejaVu Sans") ||
+            word::bestFaceFor(family, 400, {0x21D2}) == QStringLiteral("DejaVu Sans"))
+            QSKIP("the fonts of the set-up are not installed");
+        word::FontCache fonts;
+        const auto stretches = [&](const QString& text) {
+            return word::fallbackStretches(text, 0, int(text.size()), family, 24, false, fonts);
+        };
+        const QString line = QStringLiteral("not \u2192 \u21D2 \u2605 \u2600");
+        const auto all = stretches(line);
+        QCOMPARE(all.size(), std::size_t(3));
+        for (const word::FaceStretch& s : all)
+            QCOMPARE(s.family, QStringLiteral("DejaVu Sans"));
+        const auto cut = stretches(QStringLiteral("\u2605 \u2600\t\u21D2"));
+        QCOMPARE(cut.back().family, word::bestFaceFor(family, 400, {0x21D2}));
+        // The laid-out line draws them from those faces.
+        word::Paragraph p;
+        word::Run run;
+        run.properties.font = family;
+        run.properties.sizeHalfPoints = 24;
+        run.text = line;
+        p.runs.push_back(run);
+        const word::Styles styles = word::defaultStyles();
+        const auto box = word::layoutParagraph(p, {styles, nullptr, 9360, 720}, fonts);
+        QStringList faces;
+        for (const word::GlyphPiece& piece : box->lines.front().pieces)
+            faces << piece.glyphs.rawFont().familyName();
+        QVERIFY(faces.contains(QStringLiteral("DejaVu Sans")));
+        QVERIFY(!faces.contains(word::bestFaceFor(family, 400, {0x21D2})));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "FontCache.h"
 
+#include "FallbackFaces.h"
+
 #include <QPainterPath>
 #include <QRawFont>
 #include <QtEndian>
@@ -150,6 +152,17 @@ qint64 FontCache::advanceSixths(const QGlyphRun& run) {
         sum += (2 * *units * sixthsPerEm + upem) / (2 * upem);
     }
     return sum;
+}
+
+QString FontCache::fallbackFamily(const QString& family, int weight,
+                                  const QList<char32_t>& codePoints) {
+    QString key = family + QLatin1Char('|') + QString::number(weight) + QLatin1Char('|');
+    for (const char32_t c : codePoints)
+        key += QString::number(quint32(c), 16) + QLatin1Char(',');
+    auto found = m_fallbacks.constFind(key);
+    if (found == m_fallbacks.constEnd())
+        found = m_fallbacks.insert(key, bestFaceFor(family, weight, codePoints));
+    return *found;
 }
 
 } // namespace word

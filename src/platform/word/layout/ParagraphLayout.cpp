@@ -1,5 +1,6 @@
 #include "ParagraphLayout.h"
 
+#include "FallbackFaces.h"
 #include "LineFitting.h"
 #include "Resolve.h"
 
@@ -16,6 +17,7 @@ struct RunSpan {
     int start = 0;
     int length = 0;
     RunFormat format;
+    QString face; // another face than the format's, for characters it lacks
 };
 
 // Multiple spacing as a whole percentage: 259 (1.08 lines) is 108 %.
@@ -59,14 +61,34 @@ int alignmentOffset(Alignment alignment, int width, int natural) {
     }
 }
 
-std::vector<RunSpan> spansOf(const Paragraph& p, const ParagraphContext& context) {
+// A run's span, cut where its characters come from other faces.
+void appendSpan(std::vector<RunSpan>& spans, const QString& text, const RunSpan& span,
+                FontCache& fonts) {
+    int at = span.start;
+    const int end = span.start + span.length;
+    for (const FaceStretch& other : fallbackStretches(
+             text, at, end, span.format.font, span.format.halfPoints, span.format.bold, fonts)) {
+        if (other.start > at)
+            spans.push_back({at, other.start - at, span.format, {}});
+        spans.push_back({other.start, other.end - other.start, span.format, other.family});
+        at = other.end;
+    }
+    if (end > at)
+        spans.push_back({at, end - at, span.format, {}});
+}
+
+std::vector<RunSpan> spansOf(const Paragraph& p, const ParagraphContext& context,
+                             FontCache& fonts) {
     std::vector<RunSpan> spans;
+    const QString text = p.text();
     int start = 0;
     for (const Run& run : p.runs) {
         const int length = static_cast<int>(run.text.size());
         if (length > 0)
-            spans.push_back(
-                {start, length, resolveRun(run.properties, context.styles, context.tableStyle)});
+            appendSpan(
+                spans, text,
+                {start, length, resolveRun(run.properties, context.styles, context.tableStyle), {}},
+                fonts);
         start += length;
     }
     return spans;
@@ -113,7 +135,8 @@ void fillLine(LineBox& box, const QTextLine& line, const std::vector<RunSpan>& s
         const int b = std::min(to, span.start + span.length);
         if (a >= b)
             continue;
-        const bool embolden = fonts.drawnEmboldened(span.format.font, span.format.bold);
+        const bool embolden = fonts.drawnEmboldened(
+            span.face.isEmpty() ? span.format.font : span.face, span.format.bold);
         for (const QGlyphRun& glyphs : line.glyphRuns(a, b - a))
             box.pieces.push_back({glyphs, span.format.color, offset, embolden});
     }
@@ -136,7 +159,7 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
     box->spacingBefore = format.spacingBefore;
     box->spacingAfter = format.spacingAfter;
     box->widowControl = format.widowControl;
-    const std::vector<RunSpan> spans = spansOf(paragraph, context);
+    const std::vector<RunSpan> spans = spansOf(paragraph, context, fonts);
     if (spans.empty()) {
         const RunFormat mark =
             resolveRun(paragraph.properties.markRunProperties, context.styles, context.tableStyle);
@@ -152,7 +175,8 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
     QList<QTextLayout::FormatRange> ranges;
     for (const RunSpan& span : spans) {
         QTextCharFormat f;
-        f.setFont(fonts.font(span.format.font, span.format.halfPoints, span.format.bold));
+        f.setFont(fonts.font(span.face.isEmpty() ? span.format.font : span.face,
+                             span.format.halfPoints, span.format.bold));
         ranges.append({span.start, span.length, f});
     }
     layout.setFormats(ranges);
