@@ -128,8 +128,7 @@ std::vector<std::vector<CodePoint>> portionsOf(const QString& text, int start, i
 // fallback fontconfig names.
 void assignFaces(const std::vector<CodePoint>& portion, const QString& family, int halfPoints,
                  bool bold, FontCache& fonts, std::vector<FaceStretch>& out) {
-    const QFont& font = fonts.font(family, halfPoints, bold);
-    const QRawFont own = QRawFont::fromFont(font);
+    const QRawFont& own = fonts.primaryFace(family, halfPoints, bold);
     QList<char32_t> missing;
     for (const CodePoint& c : portion)
         if (!QChar::isSpace(c.value) && !own.supportsCharacter(c.value) &&
@@ -137,10 +136,10 @@ void assignFaces(const std::vector<CodePoint>& portion, const QString& family, i
             missing << c.value;
     QHash<char32_t, QString> faces;
     while (!missing.isEmpty()) {
-        const QString answer = fonts.fallbackFamily(family, font.weight(), missing);
-        const QRawFont raw = answer.isEmpty()
-                                 ? QRawFont()
-                                 : QRawFont::fromFont(fonts.font(answer, halfPoints, bold));
+        const QString answer =
+            fonts.fallbackFamily(family, fonts.font(family, halfPoints, bold).weight(), missing);
+        const QRawFont raw =
+            answer.isEmpty() ? QRawFont() : fonts.primaryFace(answer, halfPoints, bold);
         QList<char32_t> left;
         for (const char32_t c : missing) {
             if (raw.isValid() && raw.supportsCharacter(c))

@@ -154,6 +154,14 @@ qint64 FontCache::advanceSixths(const QGlyphRun& run) {
     return sum;
 }
 
+const QRawFont& FontCache::primaryFace(const QString& family, int halfPoints, bool bold) {
+    const QString k = key(family, halfPoints, bold);
+    auto found = m_primary.find(k);
+    if (found == m_primary.end())
+        found = m_primary.insert(k, QRawFont::fromFont(font(family, halfPoints, bold)));
+    return *found;
+}
+
 QString FontCache::fallbackFamily(const QString& family, int weight,
                                   const QList<char32_t>& codePoints) {
     QString key = family + QLatin1Char('|') + QString::number(weight) + QLatin1Char('|');

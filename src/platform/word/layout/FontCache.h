@@ -28,6 +28,8 @@ public:
     // line's width: each glyph's advance in font units scaled to sixths of
     // a twip and rounded on its own, then added up.
     qint64 advanceSixths(const QGlyphRun& run);
+    // The face `font(family, halfPoints, bold)` draws with first.
+    const QRawFont& primaryFace(const QString& family, int halfPoints, bool bold);
     // fontconfig's best match for `family` at `weight` with all of
     // `codePoints` (see bestFaceFor), asked once.
     QString fallbackFamily(const QString& family, int weight, const QList<char32_t>& codePoints);
@@ -53,6 +55,7 @@ private:
     DesignAdvances& designAdvances(const QRawFont& raw);
     QHash<QRawFont, DesignAdvances> m_advances;
     QHash<QString, QString> m_fallbacks;
+    QHash<QString, QRawFont> m_primary;
 };
 
 } // namespace word
