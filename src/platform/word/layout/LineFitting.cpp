@@ -51,16 +51,24 @@ bool fitsWhole(const QTextLine& line, const FitPortion& portion, int from, qint6
     return roughlyShort && roundedToTwips(sixths) <= room;
 }
 
+// Where measuring [from, to) starts: after the last tab in it, at that
+// tab stop's position in sixths of a twip; else at `from`, at 0.
+int measureFromLastTab(const QTextLine& line, const QString& text, int from, int to,
+                       qint64& sixths) {
+    sixths = 0;
+    const int tab = static_cast<int>(text.lastIndexOf(QLatin1Char('\t'), to - 1));
+    if (tab < from)
+        return from;
+    sixths = std::llround(line.cursorToX(tab + 1) * 6);
+    return tab + 1;
+}
+
 } // namespace
 
 qint64 lineWidthSixths(const QTextLine& line, const QString& text, int from, int to,
                        FontCache& fonts) {
     qint64 sixths = 0;
-    const int tab = static_cast<int>(text.lastIndexOf(QLatin1Char('\t'), to - 1));
-    if (tab >= from) {
-        from = tab + 1;
-        sixths = std::llround(line.cursorToX(from) * 6);
-    }
+    from = measureFromLastTab(line, text, from, to, sixths);
     return sixths + glyphSixths(line, from, to, fonts);
 }
 
@@ -70,13 +78,8 @@ bool lineFits(const QTextLine& line, const QString& text, int contentEnd, int wi
         return lineWidthSixths(line, text, line.textStart(), contentEnd, fonts) <=
                qint64(width) * 6;
     const int lineEnd = line.textStart() + line.textLength();
-    int from = line.textStart();
     qint64 x = 0; // sixths of a twip
-    const int tab = static_cast<int>(text.lastIndexOf(QLatin1Char('\t'), contentEnd - 1));
-    if (tab >= from) {
-        from = tab + 1;
-        x = std::llround(line.cursorToX(from) * 6);
-    }
+    const int from = measureFromLastTab(line, text, line.textStart(), contentEnd, x);
     for (const FitPortion& portion : portions) {
         if (portion.end <= from)
             continue;

@@ -18,6 +18,8 @@ struct RunSpan {
     int length = 0;
     RunFormat format;
     QString face; // another face than the format's, for characters it lacks
+
+    const QString& family() const { return face.isEmpty() ? format.font : face; }
 };
 
 // Multiple spacing as a whole percentage: 259 (1.08 lines) is 108 %.
@@ -135,8 +137,7 @@ void fillLine(LineBox& box, const QTextLine& line, const std::vector<RunSpan>& s
         const int b = std::min(to, span.start + span.length);
         if (a >= b)
             continue;
-        const bool embolden = fonts.drawnEmboldened(
-            span.face.isEmpty() ? span.format.font : span.face, span.format.bold);
+        const bool embolden = fonts.drawnEmboldened(span.family(), span.format.bold);
         for (const QGlyphRun& glyphs : line.glyphRuns(a, b - a))
             box.pieces.push_back({glyphs, span.format.color, offset, embolden});
     }
@@ -175,8 +176,7 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
     QList<QTextLayout::FormatRange> ranges;
     for (const RunSpan& span : spans) {
         QTextCharFormat f;
-        f.setFont(fonts.font(span.face.isEmpty() ? span.format.font : span.face,
-                             span.format.halfPoints, span.format.bold));
+        f.setFont(fonts.font(span.family(), span.format.halfPoints, span.format.bold));
         ranges.append({span.start, span.length, f});
     }
     layout.setFormats(ranges);
