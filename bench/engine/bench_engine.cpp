@@ -1,9 +1,11 @@
 // The document engine on the agenda: typing it through the selection,
 // paginating, drawing a page, and the exporter's copy-and-delete loop.
+#include "entry/SampleMeeting.h"
 #include "generation/AgendaTyping.h"
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/PageRenderer.h"
+#include "support/FakeClipboard.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -14,22 +16,15 @@
 
 namespace {
 
-class NullClipboard final : public platform::Clipboard {
-public:
-    void setPicture(const platform::Picture& picture) override { last = picture; }
-    platform::Picture picture() override { return last; }
-    platform::Picture last;
-};
-
 MeetingAgenda::MeetingData meetingWith(int items) {
-    MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+    MeetingAgenda::MeetingData m = entry::sampleMeeting();
     while (m.items.size() < items)
         m.items.append(m.items[m.items.size() % 2]);
     return m;
 }
 
 struct Agenda {
-    NullClipboard clipboard;
+    testing::FakeClipboard clipboard;
     platform::Ref<word::Application> app{word::Application::create(clipboard)};
     platform::Ref<word::Document> doc;
     explicit Agenda(const MeetingAgenda::MeetingData& meeting) {
@@ -39,7 +34,7 @@ struct Agenda {
 };
 
 void BM_BuildSample(benchmark::State& state) {
-    const auto meeting = MeetingAgenda::sampleMeeting();
+    const MeetingAgenda::MeetingData meeting = entry::sampleMeeting();
     Agenda warm(meeting); // fonts are looked up once per process
     for (auto _ : state) {
         Agenda agenda(meeting);
@@ -60,7 +55,7 @@ void BM_Paginate(benchmark::State& state) {
 BENCHMARK(BM_Paginate)->Arg(2)->Arg(200)->Unit(benchmark::kMillisecond);
 
 void BM_RenderPage(benchmark::State& state) {
-    Agenda agenda(MeetingAgenda::sampleMeeting());
+    Agenda agenda(entry::sampleMeeting());
     word::Layout& layout = agenda.doc->layout();
     const int dpi = static_cast<int>(state.range(0));
     for (auto _ : state)

@@ -1,6 +1,7 @@
 // SaveAs and Documents.Open of the sample agenda and of a 200-item agenda.
 // Target: the sample saved and opened again in under 5 ms.
 #include "AgendaCases.h"
+#include "support/FakeClipboard.h"
 
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
@@ -17,7 +18,7 @@ namespace {
 
 // One built document per case, laid out, and a folder for its files.
 struct Fixture {
-    agenda::NoClipboard clipboard;
+    testing::FakeClipboard clipboard;
     QTemporaryDir dir;
     std::shared_ptr<word::Application> app = word::Application::create(clipboard);
     std::shared_ptr<word::Document> doc;

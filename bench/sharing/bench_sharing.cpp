@@ -1,10 +1,12 @@
 // The agenda leaving the program: as a PDF (the whole file, in memory) and
 // printed (spooled to a printer that writes a PDF file), for the sample and
 // for 200 agenda items.
+#include "entry/SampleMeeting.h"
 #include "generation/AgendaTyping.h"
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/DocumentPages.h"
+#include "support/FakeClipboard.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -19,18 +21,12 @@
 
 namespace {
 
-class NoClipboard final : public platform::Clipboard {
-public:
-    void setPicture(const platform::Picture&) override {}
-    platform::Picture picture() override { return {}; }
-};
-
 struct Agenda {
-    NoClipboard clipboard;
+    testing::FakeClipboard clipboard;
     platform::Ref<word::Application> app{word::Application::create(clipboard)};
     platform::Ref<word::Document> doc;
     explicit Agenda(int items) {
-        MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+        MeetingAgenda::MeetingData m = entry::sampleMeeting();
         while (m.items.size() < items)
             m.items.append(m.items[m.items.size() % 2]);
         app::StrictSteps run;

@@ -3,7 +3,6 @@
 #include "AgendaList.h"
 #include "AgendaListCodec.h"
 #include "MeetingKeys.h"
-#include "SampleMeeting.h"
 
 #include "../app/Constants.h"
 #include "../app/ErrorTrap.h"

@@ -140,14 +140,12 @@ void Form1::setMeetingTexts(app::StepRunner& run, const QStringList& texts) {
 // "Load Sample/Example Data"
 void Form1::PushButton5_Click() {
     ErrorTrap trap = trapOf(m_services, "PushButton5_Click");
-    using entry::SampleMeeting;
-    setMeetingTexts(trap, {SampleMeeting::meetingTitle, SampleMeeting::dateOfMeeting,
-                           SampleMeeting::calledBy, SampleMeeting::attendeeList,
-                           SampleMeeting::readingList, SampleMeeting::suppliesList,
-                           SampleMeeting::additionalInstruction});
+    const entry::Meeting sample = entry::sampleMeeting();
+    setMeetingTexts(trap, {sample.title, sample.date, sample.caller, sample.attendees,
+                           sample.reading, sample.supplies, sample.additional});
     trap.step(114, [&] { ListView1->clear(); });
     int line = 116;
-    for (const entry::AgendaItem& item : SampleMeeting::items) {
+    for (const entry::AgendaItem& item : sample.items) {
         trap.step(line, [&] { txtTime->setText(item.time); });
         trap.step(line + 2, [&] { txtTopic->setText(item.topic); });
         trap.step(line + 4, [&] { txtDetails->setText(item.details); });

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/StepRunner.h"
+#include "entry/Meeting.h"
 #include "platform/automation/Ref.h"
 
-#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace word {
 class Application;
@@ -12,14 +14,6 @@ class Document;
 } // namespace word
 
 namespace MeetingAgenda {
-
-// One agenda item as the document shows it.
-struct AgendaEntry {
-    QString time;
-    QString topic;
-    QString details;
-    QString room;
-};
 
 // Where the builder reads the meeting, at the moment each step needs it.
 class MeetingSource {
@@ -33,13 +27,13 @@ public:
     virtual QString suppliesList() const = 0;
     virtual QString additionalInstruction() const = 0;
     virtual int itemCount() const = 0;
-    virtual AgendaEntry item(int index) const = 0; // 0-based
+    virtual entry::AgendaItem item(int index) const = 0; // 0-based
 };
 
 // A meeting held in plain values.
-struct MeetingData final : MeetingSource {
-    QString title, date, caller, attendees, reading, supplies, additional;
-    QList<AgendaEntry> items;
+struct MeetingData final : MeetingSource, entry::Meeting {
+    MeetingData() = default;
+    MeetingData(entry::Meeting values) : entry::Meeting(std::move(values)) {}
 
     QString meetingTitle() const override { return title; }
     QString dateOfMeeting() const override { return date; }
@@ -49,11 +43,8 @@ struct MeetingData final : MeetingSource {
     QString suppliesList() const override { return supplies; }
     QString additionalInstruction() const override { return additional; }
     int itemCount() const override { return static_cast<int>(items.size()); }
-    AgendaEntry item(int index) const override { return items.at(index); }
+    entry::AgendaItem item(int index) const override { return items.at(index); }
 };
-
-// The sample meeting of the entry window.
-MeetingData sampleMeeting();
 
 inline const QString kSuppliesLabel = QStringLiteral("Please bring:");
 

@@ -33,9 +33,8 @@ int Form1Meeting::itemCount() const {
     return entry::AgendaList::rowCount(*m_form.ListView1);
 }
 
-AgendaEntry Form1Meeting::item(int index) const {
-    const entry::AgendaItem row = entry::AgendaList::row(*m_form.ListView1, index);
-    return {row.time, row.topic, row.details, row.room};
+entry::AgendaItem Form1Meeting::item(int index) const {
+    return entry::AgendaList::row(*m_form.ListView1, index);
 }
 
 } // namespace MeetingAgenda

@@ -19,7 +19,7 @@ public:
     QString suppliesList() const override;
     QString additionalInstruction() const override;
     int itemCount() const override;
-    AgendaEntry item(int index) const override;
+    entry::AgendaItem item(int index) const override;
 
 private:
     const Form1& m_form;

@@ -1,5 +1,6 @@
 // The sample agenda as the engine lays it out, written to
 // agenda-sample.png in the working folder for a person to look at.
+#include "entry/SampleMeeting.h"
 #include "generation/AgendaTyping.h"
 #include "platform/picture/Picture.h"
 #include "platform/word/automation/Application.h"
@@ -29,7 +30,8 @@ private slots:
         platform::Ref<word::Application> app{word::Application::create(clipboard)};
         platform::Ref<word::Document> doc;
         app::StrictSteps run;
-        MeetingAgenda::TypeAgenda(run, app, doc, MeetingAgenda::sampleMeeting());
+        MeetingAgenda::TypeAgenda(run, app, doc,
+                                  MeetingAgenda::MeetingData(entry::sampleMeeting()));
         word::Layout& layout = doc->layout();
         QCOMPARE(layout.pageCount(), 1);
         const word::Page& page = layout.page(0);

@@ -1,4 +1,5 @@
 #include "app/ErrorTrap.h"
+#include "entry/SampleMeeting.h"
 #include "generation/AgendaTyping.h"
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
@@ -51,7 +52,7 @@ class AgendaTypingTest : public QObject {
 
 private slots:
     void theSampleReadsLineByLine() {
-        const Typed t(MeetingAgenda::sampleMeeting());
+        const Typed t(MeetingAgenda::MeetingData(entry::sampleMeeting()));
         QStringList texts;
         for (int b = 0; b < t.tableBlock(); ++b)
             texts << t.p(b).text();
@@ -76,7 +77,7 @@ private slots:
     }
 
     void theHeadingAndListsAreFormattedAsTyped() {
-        const Typed t(MeetingAgenda::sampleMeeting());
+        const Typed t(MeetingAgenda::MeetingData(entry::sampleMeeting()));
         const word::Run& agenda = t.p(0).runs.at(0);
         QCOMPARE(agenda.properties.font, std::optional<QString>(QStringLiteral("Arial Black")));
         QCOMPARE(halfPoints(agenda), 56);
@@ -104,7 +105,7 @@ private slots:
     }
 
     void theTableHoldsOneRowPerItem() {
-        const Typed t(MeetingAgenda::sampleMeeting());
+        const Typed t(MeetingAgenda::MeetingData(entry::sampleMeeting()));
         const word::Table& table = t.table();
         QCOMPARE(table.gridColumns, (std::vector<int>{3000, 4000, 3000}));
         QCOMPARE(table.styleId, QStringLiteral("TableGrid"));
@@ -150,7 +151,7 @@ private slots:
                             QStringLiteral("GenerateMeetingAgenda"));
         platform::Ref<word::Application> none;
         platform::Ref<word::Document> doc;
-        MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+        MeetingAgenda::MeetingData m = entry::sampleMeeting();
         m.items.removeLast();
         MeetingAgenda::TypeAgenda(trap, none, doc, m);
         QList<int> lines;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/SampleMeeting.h"
 #include "generation/AgendaTyping.h"
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
@@ -16,7 +17,7 @@ namespace testing {
 inline QList<platform::Picture> agendaPages(int items, const char* locale) {
     const QByteArray before = qgetenv("LC_PAPER");
     qputenv("LC_PAPER", locale);
-    MeetingAgenda::MeetingData meeting = MeetingAgenda::sampleMeeting();
+    MeetingAgenda::MeetingData meeting = entry::sampleMeeting();
     while (meeting.items.size() < items)
         meeting.items.append(meeting.items[meeting.items.size() % 2]);
     testing::FakeClipboard clipboard;

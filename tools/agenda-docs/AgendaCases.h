@@ -1,7 +1,6 @@
 #pragma once
 
 #include "generation/AgendaTyping.h"
-#include "platform/clipboard/Clipboard.h"
 #include "platform/word/model/Document.h"
 
 #include <QJsonArray>
@@ -16,13 +15,6 @@ class Document;
 } // namespace word
 
 namespace agenda {
-
-// The engine asks for a clipboard only when a page is copied as a picture.
-class NoClipboard final : public platform::Clipboard {
-public:
-    void setPicture(const platform::Picture&) override {}
-    platform::Picture picture() override { return {}; }
-};
 
 // A document made directly as a model, with notes on what it probes.
 struct BuiltDocument {

@@ -1,6 +1,7 @@
 #include "AgendaCases.h"
 
 #include "app/StepRunner.h"
+#include "entry/SampleMeeting.h"
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
 
@@ -11,7 +12,7 @@ namespace agenda {
 namespace {
 
 MeetingAgenda::MeetingData withItems(int count) {
-    MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+    MeetingAgenda::MeetingData m = entry::sampleMeeting();
     m.items.clear();
     const QString topics[] = {QStringLiteral("Budget review"), QStringLiteral("Supplier update"),
                               QStringLiteral("Kitchen safety"), QStringLiteral("Open questions")};
@@ -82,7 +83,7 @@ MeetingAgenda::MeetingData nonLatin() {
 } // namespace
 
 std::vector<Case> comparisonCases() {
-    return {{QStringLiteral("sample"), MeetingAgenda::sampleMeeting()},
+    return {{QStringLiteral("sample"), entry::sampleMeeting()},
             {QStringLiteral("items-1"), withItems(1)},
             {QStringLiteral("items-12"), withItems(12)},
             {QStringLiteral("items-40"), withItems(40)},

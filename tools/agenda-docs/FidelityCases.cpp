@@ -3,9 +3,11 @@
 // paragraphs across a page break, and characters the agenda's fonts lack.
 #include "AgendaCases.h"
 
+#include "entry/SampleMeeting.h"
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/layout/Layout.h"
+#include "support/FakeClipboard.h"
 
 #include <QStringList>
 
@@ -51,7 +53,7 @@ const NearFull kOver{
     QStringLiteral("Weighs against weighs decision kitchen tariff agenda")};
 
 MeetingAgenda::MeetingData nearFull(const NearFull& t) {
-    MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+    MeetingAgenda::MeetingData m = entry::sampleMeeting();
     m.title = t.title;
     m.attendees = QStringLiteral("Ann Lee\r\n") + t.attendee;
     m.reading = t.reading;
@@ -65,7 +67,7 @@ MeetingAgenda::MeetingData nearFull(const NearFull& t) {
 // `items` agenda items and `attendees` attendee lines, then notes with a
 // run of `blanks` empty lines.
 MeetingAgenda::MeetingData blankRun(int items, int attendees, int blanks) {
-    MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+    MeetingAgenda::MeetingData m = entry::sampleMeeting();
     const auto first = m.items;
     while (m.items.size() < items)
         m.items.append(first[m.items.size() % first.size()]);
@@ -97,7 +99,7 @@ bool emptyLineHangsPastAPage(word::Layout& layout) {
 // Blank runs of several lengths across the first page break, the first of
 // them with its last empty line kept by the hanging spacing.
 std::vector<Case> blankRunCases() {
-    NoClipboard clipboard;
+    testing::FakeClipboard clipboard;
     auto app = word::Application::create(clipboard);
     std::vector<Case> cases;
     // The lines above the notes set where the blank run meets the page's
@@ -120,7 +122,7 @@ std::vector<Case> blankRunCases() {
 // Emoji, symbols and other scripts in every kind of run of the agenda,
 // tabs after some of them; and a few characters no installed face has.
 MeetingAgenda::MeetingData fallbackGlyphs() {
-    MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+    MeetingAgenda::MeetingData m = entry::sampleMeeting();
     m.title = QStringLiteral("Lobster summit \u2605 2024 \u2600 \u2192 \U0001F600");
     m.caller = QStringLiteral("Ann \u2665 Lee");
     m.attendees = QStringLiteral("\u2713\tAnn Lee\r\n\u2717\tBo Chen\r\n\u260E 555-0100\t(desk)");

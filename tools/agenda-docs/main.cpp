@@ -10,6 +10,7 @@
 // and the whole document as the program exports it, NAME-ours.pdf.
 
 #include "AgendaCases.h"
+#include "support/FakeClipboard.h"
 
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QDir().mkpath(args.first());
-    agenda::NoClipboard clipboard;
+    testing::FakeClipboard clipboard;
     QJsonArray results;
     std::vector<agenda::Case> cases = agenda::comparisonCases();
     for (agenda::Case& c : agenda::fidelityCases())

@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "entry/SampleMeeting.h"
 
 #include "generation/AgendaTyping.h"
 #include "platform/picture/Picture.h"
@@ -11,7 +12,7 @@ namespace {
 // The sample agenda with enough rows for three pages and a closing
 // paragraph long enough to break across a page.
 MeetingAgenda::MeetingData threePageMeeting(int items, int repeats) {
-    MeetingAgenda::MeetingData m = MeetingAgenda::sampleMeeting();
+    MeetingAgenda::MeetingData m = entry::sampleMeeting();
     while (m.items.size() < items)
         m.items.append(m.items[m.items.size() % 2]);
     m.additional = QString(QStringLiteral("Bring extra butter and napkins. ")).repeated(repeats);

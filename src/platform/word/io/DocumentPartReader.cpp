@@ -3,13 +3,11 @@
 #include "ModelRepair.h"
 #include "PropertiesXml.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace word::io {
 
 namespace {
-
-constexpr int maxTwips = 31680;
 
 // Elements that only wrap runs (links, tracked insertions, content
 // controls): their runs belong to the paragraph.
@@ -71,7 +69,7 @@ void readTableProperties(SafeXmlReader& xml, Table& table) {
             table.styleId = wordValue(xml);
         } else if (xml.is(u"tblW")) {
             const bool dxa = wordValue(xml, u"type") == u"dxa";
-            table.widthTwips = dxa ? std::clamp(wordNumber(xml, u"w").value_or(0), 0, maxTwips) : 0;
+            table.widthTwips = dxa ? wordTwips(xml, u"w") : 0;
         } else if (xml.is(u"tblLayout")) {
             table.fixedLayout = wordValue(xml, u"type") == u"fixed";
         } else if (xml.is(u"tblLook")) {
@@ -85,7 +83,7 @@ void readGrid(SafeXmlReader& xml, Table& table) {
     const int level = xml.depth();
     while (xml.nextChild(level)) {
         if (xml.is(u"gridCol"))
-            table.gridColumns.push_back(std::clamp(wordNumber(xml, u"w").value_or(0), 0, maxTwips));
+            table.gridColumns.push_back(wordTwips(xml, u"w"));
         xml.skipElement();
     }
 }
@@ -94,7 +92,7 @@ void readCellProperties(SafeXmlReader& xml, Cell& cell) {
     const int level = xml.depth();
     while (xml.nextChild(level)) {
         if (xml.is(u"tcW")) {
-            cell.widthTwips = std::clamp(wordNumber(xml, u"w").value_or(0), 0, maxTwips);
+            cell.widthTwips = wordTwips(xml, u"w");
         } else if (xml.is(u"tcBorders")) {
             while (xml.nextChild(level + 1)) {
                 if (xml.is(u"tl2br"))
@@ -170,21 +168,18 @@ Table readTable(SafeXmlReader& xml) {
 Section readSection(SafeXmlReader& xml) {
     Section s;
     const int level = xml.depth();
-    const auto twips = [&xml](QStringView name, int fallback) {
-        return std::clamp(wordNumber(xml, name).value_or(fallback), 0, maxTwips);
-    };
     while (xml.nextChild(level)) {
         if (xml.is(u"pgSz")) {
-            s.pageWidth = twips(u"w", s.pageWidth);
-            s.pageHeight = twips(u"h", s.pageHeight);
+            s.pageWidth = wordTwips(xml, u"w", s.pageWidth);
+            s.pageHeight = wordTwips(xml, u"h", s.pageHeight);
         } else if (xml.is(u"pgMar")) {
-            s.marginTop = twips(u"top", s.marginTop);
-            s.marginRight = twips(u"right", s.marginRight);
-            s.marginBottom = twips(u"bottom", s.marginBottom);
-            s.marginLeft = twips(u"left", s.marginLeft);
-            s.marginHeader = twips(u"header", s.marginHeader);
-            s.marginFooter = twips(u"footer", s.marginFooter);
-            s.gutter = twips(u"gutter", s.gutter);
+            s.marginTop = wordTwips(xml, u"top", s.marginTop);
+            s.marginRight = wordTwips(xml, u"right", s.marginRight);
+            s.marginBottom = wordTwips(xml, u"bottom", s.marginBottom);
+            s.marginLeft = wordTwips(xml, u"left", s.marginLeft);
+            s.marginHeader = wordTwips(xml, u"header", s.marginHeader);
+            s.marginFooter = wordTwips(xml, u"footer", s.marginFooter);
+            s.gutter = wordTwips(xml, u"gutter", s.gutter);
         }
         xml.skipElement();
     }

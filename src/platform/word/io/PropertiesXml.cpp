@@ -6,8 +6,7 @@ namespace word::io {
 
 namespace {
 
-// Limits of Word's own user interface; anything beyond is damage.
-constexpr int maxTwips = 31680;
+// The largest font size Word's own user interface takes; anything beyond is damage.
 constexpr int maxHalfPoints = 3276;
 
 QString colorValue(const Color& color) {
@@ -128,6 +127,10 @@ std::optional<int> wordNumber(const SafeXmlReader& xml, QStringView name) {
     bool ok = false;
     const int number = wordValue(xml, name).toInt(&ok);
     return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+int wordTwips(const SafeXmlReader& xml, QStringView name, int fallback) {
+    return std::clamp(wordNumber(xml, name).value_or(fallback), 0, maxTwips);
 }
 
 bool wordFlag(const SafeXmlReader& xml) {
@@ -286,7 +289,7 @@ CellMargins readCellMargins(SafeXmlReader& xml) {
     CellMargins m;
     const int level = xml.depth();
     while (xml.nextChild(level)) {
-        const int width = bounded(wordNumber(xml, u"w"), 0, maxTwips).value_or(0);
+        const int width = wordTwips(xml, u"w");
         if (xml.is(u"top"))
             m.top = width;
         else if (xml.is(u"left") || xml.is(u"start"))

@@ -28,9 +28,14 @@ TableBorders readTableBorders(SafeXmlReader& xml);
 CellMargins readCellMargins(SafeXmlReader& xml);
 TableLook readTableLook(SafeXmlReader& xml); // leaves the element to the caller
 
+// Limits of Word's own user interface for lengths; anything beyond is damage.
+inline constexpr int maxTwips = 31680;
+
 // w:val in the main namespace, and the same as a number or an on/off flag.
 QString wordValue(const SafeXmlReader& xml, QStringView name = u"val");
 std::optional<int> wordNumber(const SafeXmlReader& xml, QStringView name = u"val");
 bool wordFlag(const SafeXmlReader& xml); // absent w:val means on
+// A length in twips, kept within 0 and maxTwips; `fallback` when absent.
+int wordTwips(const SafeXmlReader& xml, QStringView name, int fallback = 0);
 
 } // namespace word::io
