@@ -3,6 +3,7 @@
 #include "entry/SampleMeeting.h"
 #include "generation/AgendaTyping.h"
 #include "platform/word/automation/Application.h"
+#include "platform/word/automation/Constants.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/PageRenderer.h"
 #include "support/FakeClipboard.h"
@@ -71,18 +72,18 @@ void BM_PageRemovalLoop(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         Agenda agenda(meeting);
-        agenda.app->Selection().HomeKey(6);
+        agenda.app->Selection().HomeKey(word::wd::Story);
         state.ResumeTiming();
         agenda.doc->Repaginate();
-        pages = agenda.doc->BuiltInDocumentProperties(14).toInt();
+        pages = agenda.doc->BuiltInDocumentProperties(word::wd::PropertyPages).toInt();
         for (int p = 0; p < pages; ++p) {
             agenda.doc->Range().CopyAsPicture();
             if (p + 1 == pages)
                 break;
             word::Selection& sel = agenda.app->Selection();
-            sel.GoTo(1, 2, 2);
-            sel.HomeKey(6, 1);
-            sel.Delete(1, 1);
+            sel.GoTo(word::wd::GoToPage, word::wd::GoToNext, 2);
+            sel.HomeKey(word::wd::Story, word::wd::Extend);
+            sel.Delete(word::wd::Character, 1);
         }
     }
     state.counters["pages"] = pages;

@@ -1,6 +1,7 @@
 #include "AgendaTyping.h"
 
 #include "platform/word/automation/Application.h"
+#include "platform/word/automation/Constants.h"
 #include "platform/word/automation/Document.h"
 
 #include <functional>
@@ -8,6 +9,8 @@
 namespace MeetingAgenda {
 
 namespace {
+
+namespace wd = word::wd;
 
 const QString kTab = QStringLiteral("\t");
 
@@ -48,19 +51,19 @@ private:
     void typeHeading() {
         font(106, QStringLiteral("Arial Black"));
         size(108, 28);
-        m_run.step(110, [&] { s().Font().setColor(8421504); });
+        m_run.step(110, [&] { s().Font().setColor(wd::ColorGray50); });
         type(112, [] { return QStringLiteral("AGENDA"); });
-        m_run.step(114, [&] { s().ParagraphFormat().setAlignment(2); });
+        m_run.step(114, [&] { s().ParagraphFormat().setAlignment(wd::AlignParagraphRight); });
         font(116, QStringLiteral("Tahoma"));
         size(118, 10);
         paragraph(120);
         paragraph(122);
         font(124, QStringLiteral("Arial Black"));
-        m_run.step(126, [&] { s().Font().setColor(0); });
+        m_run.step(126, [&] { s().Font().setColor(wd::ColorBlack); });
         size(128, 14);
         bold(130, true);
         type(132, [&] { return m_meeting.meetingTitle(); });
-        m_run.step(134, [&] { s().ParagraphFormat().setAlignment(0); });
+        m_run.step(134, [&] { s().ParagraphFormat().setAlignment(wd::AlignParagraphLeft); });
         paragraph(136);
         font(138, QStringLiteral("Tahoma"));
         size(140, 11);
@@ -97,8 +100,8 @@ private:
 
     void createTable() {
         m_run.step(194, [&] {
-            m_table =
-                m_app->ActiveDocument()->Tables().Add(s().Range(), m_meeting.itemCount(), 3, 1, 0);
+            m_table = m_app->ActiveDocument()->Tables().Add(
+                s().Range(), m_meeting.itemCount(), 3, wd::Word9TableBehavior, wd::AutoFitFixed);
         });
         const int widths[] = {150, 200, 150};
         for (int c = 0; c < 3; ++c)
@@ -109,22 +112,25 @@ private:
         m_run.step(210, [&] { m_table->setApplyStyleLastRow(true); });
         m_run.step(212, [&] { m_table->setApplyStyleFirstColumn(true); });
         m_run.step(214, [&] { m_table->setApplyStyleLastColumn(true); });
-        m_run.step(216, [&] { m_table->Borders(-2).setLineStyle(0); });
-        m_run.step(218, [&] { m_table->Borders(-4).setLineStyle(0); });
-        doubleRule(220, -1);
-        doubleRule(228, -3);
-        doubleRule(236, -5);
-        m_run.step(244, [&] { m_table->Borders(-6).setLineStyle(0); });
-        m_run.step(246, [&] { m_table->Borders(-7).setLineStyle(0); });
-        m_run.step(248, [&] { m_table->Borders(-8).setLineStyle(0); });
+        m_run.step(216, [&] { m_table->Borders(wd::BorderLeft).setLineStyle(wd::LineStyleNone); });
+        m_run.step(218, [&] { m_table->Borders(wd::BorderRight).setLineStyle(wd::LineStyleNone); });
+        doubleRule(220, wd::BorderTop);
+        doubleRule(228, wd::BorderBottom);
+        doubleRule(236, wd::BorderHorizontal);
+        m_run.step(244,
+                   [&] { m_table->Borders(wd::BorderVertical).setLineStyle(wd::LineStyleNone); });
+        m_run.step(
+            246, [&] { m_table->Borders(wd::BorderDiagonalDown).setLineStyle(wd::LineStyleNone); });
+        m_run.step(248,
+                   [&] { m_table->Borders(wd::BorderDiagonalUp).setLineStyle(wd::LineStyleNone); });
         m_run.step(250, [&] { m_table->Borders().setShadow(false); });
     }
 
     // Statement `line` names the border; the three settings follow it.
     void doubleRule(int line, int border) {
-        m_run.step(line + 2, [&] { m_table->Borders(border).setLineStyle(7); });
-        m_run.step(line + 4, [&] { m_table->Borders(border).setLineWidth(4); });
-        m_run.step(line + 6, [&] { m_table->Borders(border).setColor(-16777216); });
+        m_run.step(line + 2, [&] { m_table->Borders(border).setLineStyle(wd::LineStyleDouble); });
+        m_run.step(line + 4, [&] { m_table->Borders(border).setLineWidth(wd::LineWidth050pt); });
+        m_run.step(line + 6, [&] { m_table->Borders(border).setColor(wd::ColorAutomatic); });
     }
 
     void fillRows() {
@@ -141,20 +147,20 @@ private:
         size(254, 11);
         bold(256, true);
         type(258, [&] { return m_meeting.item(i).time; });
-        m_run.step(260, [&] { s().MoveRight(12); });
+        m_run.step(260, [&] { s().MoveRight(wd::Cell); });
         bold(262, true);
         type(264, [&] { return m_meeting.item(i).topic; });
         paragraph(266);
         size(268, 10);
         bold(270, false);
         type(272, [&] { return m_meeting.item(i).details; });
-        m_run.step(274, [&] { s().MoveRight(12); });
+        m_run.step(274, [&] { s().MoveRight(wd::Cell); });
         size(276, 10);
         type(278, [&] { return m_meeting.item(i).room; });
         if (m_run.test(280, [&] { return i + 1 < m_meeting.itemCount(); }))
-            m_run.step(282, [&] { s().MoveRight(12); });
+            m_run.step(282, [&] { s().MoveRight(wd::Cell); });
         else
-            m_run.step(284, [&] { s().MoveDown(5, 1); });
+            m_run.step(284, [&] { s().MoveDown(wd::Line, 1); });
     }
 
     void typeClosing() {

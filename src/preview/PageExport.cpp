@@ -12,6 +12,7 @@
 #include "../platform/files/ExclusiveFile.h"
 #include "../platform/shell/Shell.h"
 #include "../platform/word/automation/Application.h"
+#include "../platform/word/automation/Constants.h"
 #include "../platform/word/automation/Document.h"
 #include "../platform/word/automation/Range.h"
 #include "../platform/word/automation/Selection.h"
@@ -23,6 +24,7 @@ namespace MeetingAgenda {
 namespace {
 
 using platform::Ref;
+namespace wd = word::wd;
 
 struct ExportState {
     Ref<word::Application> wordApp;
@@ -35,9 +37,9 @@ struct ExportState {
 
 // Statements 142 to 146: the first page goes.
 void RemoveFirstPage(app::ErrorTrap& trap, ExportState& s) {
-    trap.step(142, [&] { s.wordApp->Selection().GoTo(1, 2, 2); });
-    trap.step(144, [&] { s.wordApp->Selection().HomeKey(6, 1); });
-    trap.step(146, [&] { s.wordApp->Selection().Delete(1, 1); });
+    trap.step(142, [&] { s.wordApp->Selection().GoTo(wd::GoToPage, wd::GoToNext, 2); });
+    trap.step(144, [&] { s.wordApp->Selection().HomeKey(wd::Story, wd::Extend); });
+    trap.step(146, [&] { s.wordApp->Selection().Delete(wd::Character, 1); });
 }
 
 // Statements 148 to 162: the clipboard's picture becomes page n.
@@ -79,7 +81,8 @@ void SaveDocAsJPG(Form1& form1, const QString& path) {
     trap.step(118, [&] { s.doc = s.wordApp->Documents().Open(path); });
     trap.step(120, [&] { s.wordApp->ActiveDocument()->Repaginate(); });
     trap.step(122, [&] {
-        s.pageCount = s.wordApp->ActiveDocument()->BuiltInDocumentProperties(14).toInt();
+        s.pageCount =
+            s.wordApp->ActiveDocument()->BuiltInDocumentProperties(wd::PropertyPages).toInt();
     });
     while (!s.done) {
         trap.step(130, [&] { form1.setMousePointer(platform::PointerBusy); });
@@ -95,7 +98,7 @@ void SaveDocAsJPG(Form1& form1, const QString& path) {
         if (services.shell.endRequested())
             break;
     }
-    trap.step(166, [&] { s.wordApp->ActiveDocument()->Close(0); });
+    trap.step(166, [&] { s.wordApp->ActiveDocument()->Close(wd::DoNotSaveChanges); });
     trap.step(168, [&] { s.wordApp->Quit(); });
 }
 

@@ -5,6 +5,7 @@
 
 #include "entry/SampleMeeting.h"
 #include "platform/word/automation/Application.h"
+#include "platform/word/automation/Constants.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/layout/Layout.h"
 #include "support/FakeClipboard.h"
@@ -110,7 +111,7 @@ std::vector<Case> blankRunCases() {
             auto doc = buildAgenda(app, meeting);
             if (emptyLineHangsPastAPage(doc->layout()))
                 cases.push_back({QStringLiteral("blank-run-hang"), meeting});
-            doc->Close(0);
+            doc->Close(word::wd::DoNotSaveChanges);
         }
     }
     app->Quit();

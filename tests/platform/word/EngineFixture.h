@@ -1,10 +1,13 @@
 #pragma once
 
 #include "platform/word/automation/Application.h"
+#include "platform/word/automation/Constants.h"
 #include "platform/word/automation/Document.h"
 #include "support/FakeClipboard.h"
 
 #include <QString>
+
+namespace wd = word::wd;
 
 // A running engine with one new document.
 struct EngineFixture {

@@ -50,10 +50,11 @@ private slots:
 
     void pageCountAndUnknownProperties() {
         EngineFixture e;
-        QCOMPARE(e.doc->BuiltInDocumentProperties(14).toInt(), 1);
+        QCOMPARE(e.doc->BuiltInDocumentProperties(wd::PropertyPages).toInt(), 1);
         e.typeLines(80);
-        QCOMPARE(e.doc->BuiltInDocumentProperties(14).toInt(), 3);
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.doc->BuiltInDocumentProperties(1));
+        QCOMPARE(e.doc->BuiltInDocumentProperties(wd::PropertyPages).toInt(), 3);
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
+                                 e.doc->BuiltInDocumentProperties(wd::PropertyTitle));
     }
 
     void aDocumentFromElsewhereIsMadeEditable() {
@@ -69,9 +70,9 @@ private slots:
         QCOMPARE(std::get<word::Table>(doc.model().body[0]).rows[0].cells[0].paragraphs.size(),
                  std::size_t(1));
         word::Selection& sel = doc.ActiveWindow().Selection();
-        sel.HomeKey(6);
+        sel.HomeKey(wd::Story);
         sel.TypeText(QStringLiteral("cell"));
-        sel.MoveDown(5, 1);
+        sel.MoveDown(wd::Line, 1);
         sel.TypeText(QStringLiteral("after"));
         QCOMPARE(doc.model().plainText(), QStringLiteral("cell\a\aafter\r"));
         QCOMPARE(doc.layout().pageCount(), 1);

@@ -27,7 +27,7 @@ private slots:
         e.sel().TypeText(QStringLiteral("Bold "));
         e.sel().Font().setBold(false);
         e.sel().Font().setSize(10);
-        e.sel().Font().setColor(8421504);
+        e.sel().Font().setColor(wd::ColorGray50);
         e.sel().TypeText(QStringLiteral("plain"));
         const auto& runs = e.paragraph(0).runs;
         QCOMPARE(runs.size(), std::size_t(2));
@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(runs[1].properties.bold, std::optional<bool>(false));
         QCOMPARE(runs[1].properties.sizeHalfPoints, std::optional<int>(20));
         QCOMPARE(runs[1].properties.color->rgb, QRgb(0x808080));
-        QCOMPARE(e.sel().Font().Color(), 8421504);
+        QCOMPARE(e.sel().Font().Color(), wd::ColorGray50);
         QCOMPARE(e.sel().Font().Size(), 10.0);
         QCOMPARE(e.sel().Font().Name(), QStringLiteral("Tahoma"));
     }
@@ -59,7 +59,7 @@ private slots:
         e.sel().Font().setName(QStringLiteral("Arial Black"));
         e.sel().Font().setSize(28);
         e.sel().TypeText(QStringLiteral("AGENDA"));
-        e.sel().ParagraphFormat().setAlignment(2);
+        e.sel().ParagraphFormat().setAlignment(wd::AlignParagraphRight);
         e.sel().Font().setName(QStringLiteral("Tahoma"));
         e.sel().Font().setSize(10);
         e.sel().TypeParagraph();
@@ -86,10 +86,10 @@ private slots:
     void alignmentAppliesToCurrentParagraphOnly() {
         EngineFixture e;
         e.sel().TypeText(QStringLiteral("one\rtwo"));
-        e.sel().ParagraphFormat().setAlignment(1);
+        e.sel().ParagraphFormat().setAlignment(wd::AlignParagraphCenter);
         QCOMPARE(e.paragraph(0).properties.alignment, std::nullopt);
         QCOMPARE(e.paragraph(1).properties.alignment, std::optional<Alignment>(Alignment::Center));
-        QCOMPARE(e.sel().ParagraphFormat().Alignment(), 1);
+        QCOMPARE(e.sel().ParagraphFormat().Alignment(), wd::AlignParagraphCenter);
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.sel().ParagraphFormat().setAlignment(9));
     }
 
@@ -110,11 +110,11 @@ private slots:
         EngineFixture e;
         e.sel().TypeText(QStringLiteral("ab\rcd\ref"));
         e.sel().setRange(Position::body(0, 1), Position::body(2, 1));
-        e.sel().Delete(1, 1);
+        e.sel().Delete(wd::Character, 1);
         QCOMPARE(e.blocks(), 1);
         QCOMPARE(e.paragraph(0).text(), QStringLiteral("af"));
         e.sel().setRange(Position::body(0, 0), Position::body(0, 0));
-        QCOMPARE(e.sel().Delete(1, 1), 1);
+        QCOMPARE(e.sel().Delete(wd::Character, 1), 1);
         QCOMPARE(e.paragraph(0).text(), QStringLiteral("f"));
     }
 
@@ -124,24 +124,24 @@ private slots:
         e.sel().setRange(Position::body(0, 2), Position::body(0, 2));
         const auto& lines = e.doc->layout().bodyParagraph(0).lines;
         QCOMPARE(lines.size(), std::size_t(2));
-        QCOMPARE(e.sel().MoveDown(5, 1), 1);
+        QCOMPARE(e.sel().MoveDown(wd::Line, 1), 1);
         QCOMPARE(e.sel().start(), Position::body(0, lines[1].start + 2));
-        QCOMPARE(e.sel().MoveDown(5, 1), 1);
+        QCOMPARE(e.sel().MoveDown(wd::Line, 1), 1);
         QCOMPARE(e.sel().start(), Position::body(1, 0));
         // On the last line, down goes to the end of the document, then nowhere.
-        QCOMPARE(e.sel().MoveDown(5, 5), 1);
+        QCOMPARE(e.sel().MoveDown(wd::Line, 5), 1);
         QCOMPARE(e.sel().start(), Position::body(1, 4));
     }
 
     void homeKeyExtendsToStoryStart() {
         EngineFixture e;
         e.sel().TypeText(QStringLiteral("ab\rcd"));
-        e.sel().HomeKey(6, 1);
+        e.sel().HomeKey(wd::Story, wd::Extend);
         QCOMPARE(e.sel().start(), Position::body(0, 0));
         QCOMPARE(e.sel().end(), Position::body(1, 2));
-        e.sel().HomeKey(6, 0);
+        e.sel().HomeKey(wd::Story, wd::Move);
         QVERIFY(e.sel().collapsed());
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.sel().HomeKey(5, 0));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.sel().HomeKey(wd::Line, wd::Move));
     }
 };
 

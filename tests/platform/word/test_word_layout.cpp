@@ -40,7 +40,7 @@ private slots:
                      {"DejaVu Sans", 28, 652}};
         for (const auto& c : cases) {
             EngineFixture e;
-            e.doc->Tables().Add(e.sel().Range(), 1, 1, 1, 0);
+            e.doc->Tables().Add(e.sel().Range(), 1, 1, wd::Word9TableBehavior, wd::AutoFitFixed);
             e.sel().Font().setName(QString::fromLatin1(c.font));
             e.sel().Font().setSize(c.points);
             e.sel().TypeText(QStringLiteral("Xg"));
@@ -128,12 +128,12 @@ private slots:
 
     void tableRowsMoveWholeToTheNextPage() {
         EngineFixture e;
-        e.doc->Tables().Add(e.sel().Range(), 60, 2, 1, 0);
+        e.doc->Tables().Add(e.sel().Range(), 60, 2, wd::Word9TableBehavior, wd::AutoFitFixed);
         for (int r = 0; r < 60; ++r) {
             e.sel().TypeText(QStringLiteral("row %1").arg(r));
-            e.sel().MoveRight(12);
+            e.sel().MoveRight(wd::Cell);
             e.sel().TypeText(QStringLiteral("first\rsecond\rthird"));
-            e.sel().MoveRight(12);
+            e.sel().MoveRight(wd::Cell);
         }
         word::Layout& layout = e.doc->layout();
         QVERIFY(layout.pageCount() >= 2);
@@ -171,7 +171,8 @@ private slots:
         // Heights are whole pixels: within one pixel of the page's last line.
         QVERIFY(std::abs(platform::pictureTwipsSize(picture).height() -
                          e.doc->layout().page(0).bottom) <= 1440 / 192);
-        auto t = e.doc->Tables().Add(e.sel().Range(), 1, 2, 1, 0);
+        auto t =
+            e.doc->Tables().Add(e.sel().Range(), 1, 2, wd::Word9TableBehavior, wd::AutoFitFixed);
         t->Columns(1).setWidth(300);
         t->Columns(2).setWidth(300);
         picture = word::renderPage(e.doc->layout(), 0, {96});
@@ -199,8 +200,9 @@ private slots:
     void doubleRulesShowTwoLines() {
         for (int dpi : {96, 192}) {
             EngineFixture e;
-            auto t = e.doc->Tables().Add(e.sel().Range(), 1, 1, 1, 0);
-            t->Borders(-1).setLineStyle(7);
+            auto t = e.doc->Tables().Add(e.sel().Range(), 1, 1, wd::Word9TableBehavior,
+                                         wd::AutoFitFixed);
+            t->Borders(wd::BorderTop).setLineStyle(wd::LineStyleDouble);
             const QImage picture = word::renderPage(e.doc->layout(), 0, {dpi});
             int runs = 0;
             bool dark = false;

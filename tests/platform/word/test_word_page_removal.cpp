@@ -49,19 +49,19 @@ private slots:
             expected << word::renderPage(layout, p, {96});
 
         Built work(items, repeats);
-        work.app->Selection().HomeKey(6); // where a freshly opened document has it
+        work.app->Selection().HomeKey(wd::Story); // where a freshly opened document has it
         work.doc->Repaginate();
-        QCOMPARE(work.doc->BuiltInDocumentProperties(14).toInt(), pages);
+        QCOMPARE(work.doc->BuiltInDocumentProperties(wd::PropertyPages).toInt(), pages);
         for (int p = 0; p < pages; ++p) {
             work.doc->Range().CopyAsPicture();
             QCOMPARE(work.clipboard.current.toImage(96), expected[p]);
             if (p + 1 == pages)
                 break;
             word::Selection& sel = work.app->Selection();
-            sel.GoTo(1, 2, 2);
-            sel.HomeKey(6, 1);
-            sel.Delete(1, 1);
-            QCOMPARE(work.doc->BuiltInDocumentProperties(14).toInt(), pages - p - 1);
+            sel.GoTo(wd::GoToPage, wd::GoToNext, 2);
+            sel.HomeKey(wd::Story, wd::Extend);
+            sel.Delete(wd::Character, 1);
+            QCOMPARE(work.doc->BuiltInDocumentProperties(wd::PropertyPages).toInt(), pages - p - 1);
         }
     }
     void copyingAndDeletingTheFirstPageYieldsEveryPage_data() {
@@ -76,7 +76,7 @@ private slots:
     void theLastPageStaysWhenThereIsNoNext() {
         EngineFixture e;
         e.sel().TypeText(QStringLiteral("only"));
-        e.sel().GoTo(1, 2, 2);
+        e.sel().GoTo(wd::GoToPage, wd::GoToNext, 2);
         QCOMPARE(e.sel().start(), word::Position::body(0, 0));
         e.doc->Range().CopyAsPicture();
         QCOMPARE(e.clipboard.current.twipsSize().width(), 9360);

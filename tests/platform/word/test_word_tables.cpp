@@ -13,7 +13,8 @@ private slots:
         EngineFixture e;
         e.sel().Font().setName(QStringLiteral("Tahoma"));
         e.sel().TypeText(QStringLiteral("before\r"));
-        auto table = e.doc->Tables().Add(e.sel().Range(), 2, 3, 1, 0);
+        auto table =
+            e.doc->Tables().Add(e.sel().Range(), 2, 3, wd::Word9TableBehavior, wd::AutoFitFixed);
         QCOMPARE(e.blocks(), 3); // paragraph, table, the paragraph it stood before
         QCOMPARE(e.sel().start(), Position::inCell(1, 0, 0));
         QCOMPARE(table->Style(), QStringLiteral("Table Grid"));
@@ -28,17 +29,17 @@ private slots:
 
     void moveRightByCellWrapsToTheNextRowAndMoveDownLeaves() {
         EngineFixture e;
-        e.doc->Tables().Add(e.sel().Range(), 2, 2, 1, 0);
+        e.doc->Tables().Add(e.sel().Range(), 2, 2, wd::Word9TableBehavior, wd::AutoFitFixed);
         e.sel().TypeText(QStringLiteral("a"));
-        QCOMPARE(e.sel().MoveRight(12), 1);
+        QCOMPARE(e.sel().MoveRight(wd::Cell), 1);
         e.sel().TypeText(QStringLiteral("b"));
-        QCOMPARE(e.sel().MoveRight(12), 1);
+        QCOMPARE(e.sel().MoveRight(wd::Cell), 1);
         QCOMPARE(e.sel().start(), Position::inCell(0, 1, 0));
         e.sel().TypeText(QStringLiteral("c\rc2"));
-        e.sel().MoveRight(12);
+        e.sel().MoveRight(wd::Cell);
         e.sel().TypeText(QStringLiteral("d"));
-        QCOMPARE(e.sel().MoveRight(12), 0); // the last cell has no next
-        e.sel().MoveDown(5, 1);
+        QCOMPARE(e.sel().MoveRight(wd::Cell), 0); // the last cell has no next
+        e.sel().MoveDown(wd::Line, 1);
         QCOMPARE(e.sel().start(), Position::body(1, 0));
         e.sel().TypeText(QStringLiteral("after"));
         const word::Table& t = e.table(0);
@@ -46,20 +47,21 @@ private slots:
         QCOMPARE(t.rows[1].cells[0].paragraphs.size(), std::size_t(2));
         QCOMPARE(t.rows[1].cells[1].paragraphs[0].text(), QStringLiteral("d"));
         QCOMPARE(e.paragraph(1).text(), QStringLiteral("after"));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.sel().MoveRight(12));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, e.sel().MoveRight(wd::Cell));
     }
 
     void moveDownFromAnUpperRowStaysInTheColumn() {
         EngineFixture e;
-        e.doc->Tables().Add(e.sel().Range(), 3, 2, 1, 0);
-        e.sel().MoveRight(12);
-        e.sel().MoveDown(5, 1);
+        e.doc->Tables().Add(e.sel().Range(), 3, 2, wd::Word9TableBehavior, wd::AutoFitFixed);
+        e.sel().MoveRight(wd::Cell);
+        e.sel().MoveDown(wd::Line, 1);
         QCOMPARE(e.sel().start(), Position::inCell(0, 1, 1));
     }
 
     void columnWidthsStylesAndLook() {
         EngineFixture e;
-        auto t = e.doc->Tables().Add(e.sel().Range(), 1, 3, 0, 0);
+        auto t =
+            e.doc->Tables().Add(e.sel().Range(), 1, 3, wd::Word8TableBehavior, wd::AutoFitFixed);
         QCOMPARE(t->Style(), QStringLiteral("Normal Table"));
         t->setStyle(QStringLiteral("Table Grid"));
         QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, t->setStyle(QStringLiteral("No Such")));
@@ -76,14 +78,15 @@ private slots:
 
     void bordersByIndex() {
         EngineFixture e;
-        auto t = e.doc->Tables().Add(e.sel().Range(), 2, 2, 1, 0);
-        QCOMPARE(t->Borders(-1).LineStyle(), 1); // from "Table Grid"
-        t->Borders(-2).setLineStyle(0);
-        t->Borders(-1).setLineStyle(7);
-        t->Borders(-1).setLineWidth(4);
-        t->Borders(-1).setColor(-16777216);
-        t->Borders(-7).setLineStyle(0);
-        t->Borders(-8).setLineStyle(1);
+        auto t =
+            e.doc->Tables().Add(e.sel().Range(), 2, 2, wd::Word9TableBehavior, wd::AutoFitFixed);
+        QCOMPARE(t->Borders(wd::BorderTop).LineStyle(), wd::LineStyleSingle); // from "Table Grid"
+        t->Borders(wd::BorderLeft).setLineStyle(wd::LineStyleNone);
+        t->Borders(wd::BorderTop).setLineStyle(wd::LineStyleDouble);
+        t->Borders(wd::BorderTop).setLineWidth(wd::LineWidth050pt);
+        t->Borders(wd::BorderTop).setColor(wd::ColorAutomatic);
+        t->Borders(wd::BorderDiagonalDown).setLineStyle(wd::LineStyleNone);
+        t->Borders(wd::BorderDiagonalUp).setLineStyle(wd::LineStyleSingle);
         t->Borders().setShadow(false);
         const word::Table& m = e.table(0);
         QCOMPARE(m.borders.left->style, BorderStyle::None);
@@ -99,21 +102,23 @@ private slots:
         QVERIFY(!t->Borders().Shadow());
         t->Borders().setShadow(true);
         QVERIFY(t->Borders().Shadow());
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, t->Borders(-9).setLineStyle(0));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, t->Borders(-1).setLineWidth(5));
-        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, t->Borders(-1).setLineStyle(42));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
+                                 t->Borders(-9).setLineStyle(wd::LineStyleNone));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, t->Borders(wd::BorderTop).setLineWidth(5));
+        QVERIFY_THROWS_EXCEPTION(platform::RuntimeError,
+                                 t->Borders(wd::BorderTop).setLineStyle(42));
     }
 
     void deletingWholeRowsFromTheStart() {
         EngineFixture e;
         e.sel().TypeText(QStringLiteral("intro\r"));
-        e.doc->Tables().Add(e.sel().Range(), 3, 1, 1, 0);
+        e.doc->Tables().Add(e.sel().Range(), 3, 1, wd::Word9TableBehavior, wd::AutoFitFixed);
         for (const char* text : {"r0", "r1", "r2"}) {
             e.sel().TypeText(QString::fromLatin1(text));
-            e.sel().MoveRight(12);
+            e.sel().MoveRight(wd::Cell);
         }
         e.sel().setRange(Position::body(0, 0), Position::inCell(1, 2, 0));
-        e.sel().Delete(1, 1);
+        e.sel().Delete(wd::Character, 1);
         QCOMPARE(e.blocks(), 2);
         QCOMPARE(e.table(0).rows.size(), std::size_t(1));
         QCOMPARE(e.table(0).rows[0].cells[0].paragraphs[0].text(), QStringLiteral("r2"));

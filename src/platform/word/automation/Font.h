@@ -7,7 +7,7 @@ namespace word {
 class Selection;
 
 // Selection.Font: sizes in points, colours as Word's BGR integers
-// (-16777216 is automatic).
+// (wd::ColorAutomatic is automatic).
 class Font {
 public:
     explicit Font(Selection& selection) : m_selection(selection) {}

@@ -1,5 +1,6 @@
 #include "ParagraphFormat.h"
 
+#include "Constants.h"
 #include "Errors.h"
 #include "Selection.h"
 
@@ -10,7 +11,7 @@ int ParagraphFormat::Alignment() const {
 }
 
 void ParagraphFormat::setAlignment(int alignment) {
-    if (alignment < 0 || alignment > 3)
+    if (alignment < wd::AlignParagraphLeft || alignment > wd::AlignParagraphJustify)
         failOutOfRange();
     m_selection.setAlignment(static_cast<word::Alignment>(alignment));
 }

@@ -4,7 +4,7 @@ namespace word {
 
 class Selection;
 
-// Selection.ParagraphFormat: 0 left, 1 centre, 2 right, 3 justified.
+// Selection.ParagraphFormat: alignments as wd::ParagraphAlignment names them.
 class ParagraphFormat {
 public:
     explicit ParagraphFormat(Selection& selection) : m_selection(selection) {}

@@ -2,6 +2,7 @@
 
 #include "../editing/Position.h"
 #include "../model/Properties.h"
+#include "Constants.h"
 #include "Font.h"
 #include "ParagraphFormat.h"
 #include "Range.h"
@@ -27,18 +28,19 @@ public:
     // CR LF, a lone CR or a lone LF is a paragraph mark; typing replaces a selection.
     void TypeText(const QString& text);
     void TypeParagraph();
-    // Unit 12 (cell): the next cell, from a row's last cell the next row's
-    // first; unit 1 (character). Returns how many units it moved.
-    int MoveRight(int unit = 1, int count = 1, int extend = 0);
-    // Unit 5 (line): the line below; from a table's last row out of the table.
-    int MoveDown(int unit = 5, int count = 1, int extend = 0);
-    // What 1 (page); Which 1 absolute (page `name`), 2 next, 3 previous, -1 last.
+    // Cell: the next cell, from a row's last cell the next row's first;
+    // Character. Returns how many units it moved.
+    int MoveRight(int unit = wd::Character, int count = 1, int extend = wd::Move);
+    // Line: the line below; from a table's last row out of the table.
+    int MoveDown(int unit = wd::Line, int count = 1, int extend = wd::Move);
+    // What: GoToPage; which: GoToAbsolute (page `name`), GoToNext,
+    // GoToPrevious, GoToLast.
     word::Range GoTo(int what, int which, const QVariant& name = {}, int count = 1);
-    // Unit 6 (story): the start of the document; extend 1 keeps the other end.
-    int HomeKey(int unit = 6, int extend = 0);
-    int EndKey(int unit = 6, int extend = 0);
+    // Story: the start of the document; Extend keeps the other end.
+    int HomeKey(int unit = wd::Story, int extend = wd::Move);
+    int EndKey(int unit = wd::Story, int extend = wd::Move);
     // Deletes the selection, or `count` characters after the insertion point.
-    int Delete(int unit = 1, int count = 1);
+    int Delete(int unit = wd::Character, int count = 1);
 
     Position start() const { return std::min(m_anchor, m_active); }
     Position end() const { return std::max(m_anchor, m_active); }

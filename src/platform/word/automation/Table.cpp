@@ -36,20 +36,20 @@ int lineStyleOf(BorderStyle style) {
     }
 }
 
-// The table-level border of index -1 ... -6.
+// The table-level border of an index from top to inside vertical.
 std::optional<word::Border> TableBorders::*sideOf(int index) {
     switch (index) {
-    case -1:
+    case wd::BorderTop:
         return &TableBorders::top;
-    case -2:
+    case wd::BorderLeft:
         return &TableBorders::left;
-    case -3:
+    case wd::BorderBottom:
         return &TableBorders::bottom;
-    case -4:
+    case wd::BorderRight:
         return &TableBorders::right;
-    case -5:
+    case wd::BorderHorizontal:
         return &TableBorders::insideH;
-    case -6:
+    case wd::BorderVertical:
         return &TableBorders::insideV;
     default:
         return nullptr;
@@ -57,7 +57,9 @@ std::optional<word::Border> TableBorders::*sideOf(int index) {
 }
 
 std::optional<word::Border> Cell::*diagonalOf(int index) {
-    return index == -7 ? &Cell::diagonalDown : index == -8 ? &Cell::diagonalUp : nullptr;
+    return index == wd::BorderDiagonalDown ? &Cell::diagonalDown
+           : index == wd::BorderDiagonalUp ? &Cell::diagonalUp
+                                           : nullptr;
 }
 
 } // namespace
@@ -184,7 +186,9 @@ int BorderObject::LineWidth() const {
 }
 
 void BorderObject::setLineWidth(int width) {
-    static const int kWidths[] = {2, 4, 6, 8, 12, 18, 24, 36, 48};
+    static const int kWidths[] = {wd::LineWidth025pt, wd::LineWidth050pt, wd::LineWidth075pt,
+                                  wd::LineWidth100pt, wd::LineWidth150pt, wd::LineWidth225pt,
+                                  wd::LineWidth300pt, wd::LineWidth450pt, wd::LineWidth600pt};
     if (std::find(std::begin(kWidths), std::end(kWidths), width) == std::end(kWidths))
         failOutOfRange();
     word::Border border = read();

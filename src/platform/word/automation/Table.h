@@ -23,14 +23,14 @@ private:
     int m_index;
 };
 
-// Table.Borders(i): -1 top, -2 left, -3 bottom, -4 right, -5 inside
-// horizontal, -6 inside vertical, -7 diagonal down, -8 diagonal up.
+// Table.Borders(i), i a wd::BorderType: the four sides, inside horizontal
+// and vertical, and the two diagonals.
 class BorderObject {
 public:
     BorderObject(TableObject& table, int index) : m_table(table), m_index(index) {}
     int LineStyle() const;
     void setLineStyle(int style);
-    int LineWidth() const; // eighths of a point (wdLineWidth050pt is 4)
+    int LineWidth() const; // eighths of a point: wd::LineWidth
     void setLineWidth(int width);
     int Color() const;
     void setColor(int color);

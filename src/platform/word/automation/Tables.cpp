@@ -9,7 +9,8 @@ namespace word {
 std::shared_ptr<TableObject> Tables::Add(const word::Range& range, int numRows, int numColumns,
                                          int defaultTableBehavior, int autoFitBehavior) {
     m_doc->checkOpen();
-    if (&range.document() != m_doc.get() || autoFitBehavior < 0 || autoFitBehavior > 2)
+    if (&range.document() != m_doc.get() || autoFitBehavior < wd::AutoFitFixed ||
+        autoFitBehavior > wd::AutoFitWindow)
         failBadParameter();
     Editor& editor = m_doc->editor();
     if (range.start() != range.end())

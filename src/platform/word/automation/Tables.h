@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Constants.h"
 #include "Range.h"
 #include "Table.h"
 
@@ -15,10 +16,11 @@ public:
     explicit Tables(std::shared_ptr<Document> doc) : m_doc(std::move(doc)) {}
 
     // A table of fixed column widths at the range; the window's insertion
-    // point moves into its first cell. Behaviour 1 gives the "Table Grid"
-    // style, 0 plain single borders.
+    // point moves into its first cell. Word9TableBehavior gives the "Table
+    // Grid" style, Word8TableBehavior plain single borders.
     std::shared_ptr<TableObject> Add(const word::Range& range, int numRows, int numColumns,
-                                     int defaultTableBehavior = 0, int autoFitBehavior = 0);
+                                     int defaultTableBehavior = wd::Word8TableBehavior,
+                                     int autoFitBehavior = wd::AutoFitFixed);
     int Count() const;
     std::shared_ptr<TableObject> Item(int index) const; // 1-based
 
