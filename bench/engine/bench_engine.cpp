@@ -6,6 +6,7 @@
 #include "platform/word/automation/Constants.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/PageRenderer.h"
+#include "preview/PageLoop.h"
 #include "support/FakeClipboard.h"
 
 #include <QGuiApplication>
@@ -64,27 +65,24 @@ void BM_RenderPage(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderPage)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
 
-// Every page as the exporter takes it: copy, go to page 2, select back to
-// the start, delete.
+// Every page as the exporter takes it (its own loop): copy, go to page 2,
+// select back to the start, delete.
 void BM_PageRemovalLoop(benchmark::State& state) {
-    const auto meeting = meetingWith(static_cast<int>(state.range(0)));
+    struct CountPages final : MeetingAgenda::PageSink {
+        int pages = 0;
+        void storePage(int n) override { pages = n; }
+    };
+    const MeetingAgenda::MeetingData meeting = meetingWith(static_cast<int>(state.range(0)));
     int pages = 0;
     for (auto _ : state) {
         state.PauseTiming();
         Agenda agenda(meeting);
         agenda.app->Selection().HomeKey(word::wd::Story);
+        CountPages sink;
+        app::StrictSteps run;
         state.ResumeTiming();
-        agenda.doc->Repaginate();
-        pages = agenda.doc->BuiltInDocumentProperties(word::wd::PropertyPages).toInt();
-        for (int p = 0; p < pages; ++p) {
-            agenda.doc->Range().CopyAsPicture();
-            if (p + 1 == pages)
-                break;
-            word::Selection& sel = agenda.app->Selection();
-            sel.GoTo(word::wd::GoToPage, word::wd::GoToNext, 2);
-            sel.HomeKey(word::wd::Story, word::wd::Extend);
-            sel.Delete(word::wd::Character, 1);
-        }
+        MeetingAgenda::TakePages(run, agenda.app, agenda.doc, sink);
+        pages = sink.pages;
     }
     state.counters["pages"] = pages;
     state.counters["per_page_ms"] = benchmark::Counter(

@@ -52,6 +52,10 @@ Form2& Form1::form2() {
     return *m_form2;
 }
 
+preview::GenerationResult& Form1::previewResult() {
+    return form2();
+}
+
 void Form1::connectHandlers() {
     connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);

@@ -26,6 +26,9 @@ class TabControl;
 namespace app {
 class StepRunner;
 }
+namespace preview {
+class GenerationResult;
+}
 
 // The meeting entry window: the meeting record lives in its controls.
 class Form1 : public platform::FormWindow {
@@ -82,6 +85,8 @@ public:
     // The preview window, created (hidden) on first use; lives until the end.
     Form2& form2();
     bool hasForm2() const { return m_form2 != nullptr; }
+    // The same window as the builder fills it.
+    preview::GenerationResult& previewResult();
 
     const app::Services& services() const { return m_services; }
 

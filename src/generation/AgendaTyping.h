@@ -3,15 +3,11 @@
 #include "app/StepRunner.h"
 #include "entry/Meeting.h"
 #include "platform/automation/Ref.h"
+#include "platform/word/automation/Forward.h"
 
 #include <QString>
 
 #include <utility>
-
-namespace word {
-class Application;
-class Document;
-} // namespace word
 
 namespace MeetingAgenda {
 

@@ -14,10 +14,8 @@
 #include "../platform/shell/Shell.h"
 #include "../platform/word/automation/Application.h"
 #include "../platform/word/automation/Document.h"
-#include "../preview/Form2.h"
+#include "../preview/GenerationResult.h"
 #include "../preview/PageExport.h"
-
-#include <QTreeWidget>
 
 namespace MeetingAgenda {
 
@@ -55,20 +53,20 @@ void SaveAndQuit(app::ErrorTrap& trap, Ref<word::Application>& wordApp, Ref<word
 }
 
 // Statements 334 to 348: the pages into the preview, which takes over.
-void ShowPreview(app::ErrorTrap& trap, Form1& form1, const QString& path) {
-    trap.step(334, [&] { form1.form2().clearPageList(); });
-    trap.step(336, [&] { SaveDocAsJPG(form1, path); });
+void ShowPreview(app::ErrorTrap& trap, Form1& form1, preview::GenerationResult& result,
+                 const QString& path) {
+    trap.step(334, [&] { result.clearPageList(); });
+    trap.step(336, [&] { SaveDocAsJPG(form1.services(), form1, result, path); });
     // The program was asked to end meanwhile: no preview, and no document left behind.
     if (form1.services().shell.endRequested()) {
         Main::DeleteFiles(form1.services().shell, path);
         return;
     }
-    Form2& form2 = form1.form2();
-    if (trap.test(340, [&] { return form2.ListView1->topLevelItemCount() >= 1; }))
-        trap.step(342, [&] { form2.setCanvasPicture(form2.slotPicture(0)); });
+    if (trap.test(340, [&] { return result.pageItemCount() >= 1; }))
+        trap.step(342, [&] { result.showFirstPage(); });
     trap.step(338, [&] { form1.setMousePointer(platform::PointerDefault); });
-    trap.step(344, [&] { form2.mWordFile = path; });
-    trap.step(346, [&] { form2.show(); });
+    trap.step(344, [&] { result.setDocumentPath(path); });
+    trap.step(346, [&] { result.showResult(); });
     trap.step(348, [&] { form1.hide(); });
 }
 
@@ -91,7 +89,7 @@ void GenerateMeetingAgenda(Form1& form1) {
     TypeAgenda(trap, wordApp, doc, meeting);
     const QString path = ChooseTemporaryPath(trap, services.random);
     SaveAndQuit(trap, wordApp, doc, path);
-    ShowPreview(trap, form1, path);
+    ShowPreview(trap, form1, form1.previewResult(), path);
 }
 
 } // namespace MeetingAgenda

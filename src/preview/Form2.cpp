@@ -113,6 +113,10 @@ void Form2::addPageItem(const QString& text) {
     new QTreeWidgetItem(ListView1, {text});
 }
 
+int Form2::pageItemCount() const {
+    return ListView1->topLevelItemCount();
+}
+
 platform::PictureBox* Form2::slot(int index) const {
     if (index < 0 || static_cast<size_t>(index) >= Image1.size())
         return nullptr;
@@ -156,6 +160,10 @@ platform::Picture Form2::slotPicture(int index) const {
         throw platform::RuntimeError(
             QStringLiteral("Control array element '%1' doesn't exist").arg(index));
     return box->picture();
+}
+
+void Form2::showFirstPage() {
+    setCanvasPicture(slotPicture(0));
 }
 
 void Form2::setCanvasPicture(const platform::Picture& picture) {

@@ -2,6 +2,7 @@
 
 #include "../app/Services.h"
 #include "../platform/controls/FormWindow.h"
+#include "GenerationResult.h"
 
 #include "../platform/picture/Picture.h"
 
@@ -30,7 +31,7 @@ class Layout;
 // The preview window: the page list, the page view with its zoom buttons,
 // and the buttons that save the result or go back to the entry window.
 // Created hidden on first use; constructing it runs Form_Load.
-class Form2 : public platform::FormWindow {
+class Form2 : public platform::FormWindow, public preview::GenerationResult {
     Q_OBJECT
 public:
     explicit Form2(const app::Services& services, QWidget* parent = nullptr);
@@ -72,14 +73,18 @@ public:
     // The zoom of the drawing on the canvas; a refused drawing returns to it.
     float mDrawnZoom = 1.0f;
 
-    // Page list and slots, as the page exporter fills them.
-    void clearPageList();
-    void addPageItem(const QString& text);
-    bool hasImageSlot(int index) const;
-    // Fails when the slot exists already.
-    void createImageSlot(int index);
-    // Both fail when the slot does not exist.
-    void setSlotPicture(int index, const platform::Picture& picture);
+    // The result of a generation: page list and slots, as the page exporter
+    // fills them, and the document they come from.
+    void clearPageList() override;
+    void addPageItem(const QString& text) override;
+    int pageItemCount() const override;
+    bool hasImageSlot(int index) const override;
+    void createImageSlot(int index) override;
+    void setSlotPicture(int index, const platform::Picture& picture) override;
+    void showFirstPage() override;
+    void setDocumentPath(const QString& path) override { mWordFile = path; }
+    void showResult() override { show(); }
+    // Fails when the slot does not exist.
     platform::Picture slotPicture(int index) const;
     // The page canvas takes the picture (and its size once sizing is on);
     // after the first activation the page view is loaded with it at once.

@@ -1,21 +1,20 @@
 #include "PageExport.h"
 
-#include "Form2.h"
+#include "GenerationResult.h"
+#include "PageLoop.h"
 
 #include "../app/ErrorTrap.h"
+#include "../app/Services.h"
 #include "../app/ShellUtilities.h"
-#include "../entry/Form1.h"
 #include "../platform/automation/AutomationRegistry.h"
 #include "../platform/clipboard/Clipboard.h"
-#include "../platform/controls/MousePointer.h"
+#include "../platform/controls/FormWindow.h"
 #include "../platform/errors/RuntimeError.h"
 #include "../platform/files/ExclusiveFile.h"
 #include "../platform/shell/Shell.h"
 #include "../platform/word/automation/Application.h"
 #include "../platform/word/automation/Constants.h"
 #include "../platform/word/automation/Document.h"
-#include "../platform/word/automation/Range.h"
-#include "../platform/word/automation/Selection.h"
 
 #include <QFile>
 
@@ -23,83 +22,66 @@ namespace MeetingAgenda {
 
 namespace {
 
-using platform::Ref;
-namespace wd = word::wd;
+// Each page the loop takes becomes a list item and a slot's picture.
+class ResultPages final : public PageSink {
+public:
+    ResultPages(app::ErrorTrap& trap, const app::Services& services,
+                platform::FormWindow& busyWindow, preview::GenerationResult& result)
+        : m_trap(trap), m_services(services), m_busyWindow(busyWindow), m_result(result),
+          m_scratch(ScratchPicture::defaultPath()) {}
 
-struct ExportState {
-    Ref<word::Application> wordApp;
-    Ref<word::Document> doc;
-    int32_t pageCount = 0;
-    int32_t removed = 0;
-    int32_t n = 0;
-    bool done = false;
-};
+    void copying() override { m_busyWindow.setMousePointer(platform::PointerBusy); }
 
-// Statements 142 to 146: the first page goes.
-void RemoveFirstPage(app::ErrorTrap& trap, ExportState& s) {
-    trap.step(142, [&] { s.wordApp->Selection().GoTo(wd::GoToPage, wd::GoToNext, 2); });
-    trap.step(144, [&] { s.wordApp->Selection().HomeKey(wd::Story, wd::Extend); });
-    trap.step(146, [&] { s.wordApp->Selection().Delete(wd::Character, 1); });
-}
-
-// Statements 148 to 162: the clipboard's picture becomes page n.
-void StorePage(app::ErrorTrap& trap, ExportState& s, Form1& form1, ScratchPicture& scratch) {
-    const app::Services& services = form1.services();
-    Form2& form2 = form1.form2();
-    trap.step(148, [&] {
-        const platform::Picture picture = Main::GetClipboardPicture(services.clipboard, 0);
-        if (picture.isNull())
-            throw platform::RuntimeError(QStringLiteral("Invalid picture"));
-        scratch.save(picture);
-    });
-    trap.step(150, [&] { form2.addPageItem(QStringLiteral("Page ") + QString::number(s.n)); });
-    if (s.n == 1) {
-        trap.step(154, [&] { form2.setSlotPicture(0, scratch.load()); });
-    } else {
-        trap.step(156, [&] {
-            if (!form2.hasImageSlot(s.n - 1))
-                form2.createImageSlot(s.n - 1);
+    // Statements 148 to 162: the clipboard's picture becomes page n.
+    void storePage(int n) override {
+        m_trap.step(148, [&] {
+            const platform::Picture picture = Main::GetClipboardPicture(m_services.clipboard, 0);
+            if (picture.isNull())
+                throw platform::RuntimeError(QStringLiteral("Invalid picture"));
+            m_scratch.save(picture);
         });
-        trap.step(158, [&] { form2.setSlotPicture(s.n - 1, scratch.load()); });
+        m_trap.step(150,
+                    [&] { m_result.addPageItem(QStringLiteral("Page ") + QString::number(n)); });
+        if (n == 1) {
+            m_trap.step(154, [&] { m_result.setSlotPicture(0, m_scratch.load()); });
+        } else {
+            m_trap.step(156, [&] {
+                if (!m_result.hasImageSlot(n - 1))
+                    m_result.createImageSlot(n - 1);
+            });
+            m_trap.step(158, [&] { m_result.setSlotPicture(n - 1, m_scratch.load()); });
+        }
+        m_trap.step(162, [&] { Main::DeleteFiles(m_services.shell, m_scratch.path()); });
     }
-    trap.step(162, [&] { Main::DeleteFiles(services.shell, scratch.path()); });
-}
+
+    // The program was asked to end while this page was stored.
+    bool stopRequested() override { return m_services.shell.endRequested(); }
+
+private:
+    app::ErrorTrap& m_trap;
+    const app::Services& m_services;
+    platform::FormWindow& m_busyWindow;
+    preview::GenerationResult& m_result;
+    ScratchPicture m_scratch;
+};
 
 } // namespace
 
-void SaveDocAsJPG(Form1& form1, const QString& path) {
-    const app::Services& services = form1.services();
+void SaveDocAsJPG(const app::Services& services, platform::FormWindow& busyWindow,
+                  preview::GenerationResult& result, const QString& path) {
     app::ErrorTrap trap(services.messages, QStringLiteral("MeetingAgenda"),
                         QStringLiteral("SaveDocAsJPG"));
     const platform::ClipboardKeeper keeper(services.clipboard);
-    ScratchPicture scratch(ScratchPicture::defaultPath());
-    ExportState s;
+    ResultPages pages(trap, services, busyWindow, result);
+    platform::Ref<word::Application> wordApp;
+    platform::Ref<word::Document> doc;
     trap.step(116, [&] {
-        s.wordApp =
-            services.automation.create<word::Application>(QStringLiteral("Word.Application"));
+        wordApp = services.automation.create<word::Application>(QStringLiteral("Word.Application"));
     });
-    trap.step(118, [&] { s.doc = s.wordApp->Documents().Open(path); });
-    trap.step(120, [&] { s.wordApp->ActiveDocument()->Repaginate(); });
-    trap.step(122, [&] {
-        s.pageCount =
-            s.wordApp->ActiveDocument()->BuiltInDocumentProperties(wd::PropertyPages).toInt();
-    });
-    while (!s.done) {
-        trap.step(130, [&] { form1.setMousePointer(platform::PointerBusy); });
-        trap.step(132, [&] { s.doc->Range().CopyAsPicture(); });
-        ++s.n;
-        if (trap.test(136, [&] { return s.pageCount - s.removed <= 1; }))
-            s.done = true;
-        else
-            RemoveFirstPage(trap, s);
-        StorePage(trap, s, form1, scratch);
-        ++s.removed;
-        // The program was asked to end while this page was stored.
-        if (services.shell.endRequested())
-            break;
-    }
-    trap.step(166, [&] { s.wordApp->ActiveDocument()->Close(wd::DoNotSaveChanges); });
-    trap.step(168, [&] { s.wordApp->Quit(); });
+    trap.step(118, [&] { doc = wordApp->Documents().Open(path); });
+    TakePages(trap, wordApp, doc, pages);
+    trap.step(166, [&] { wordApp->ActiveDocument()->Close(word::wd::DoNotSaveChanges); });
+    trap.step(168, [&] { wordApp->Quit(); });
 }
 
 ScratchPicture::ScratchPicture(QString path) : m_path(std::move(path)) {}

@@ -4,15 +4,24 @@
 
 #include <QString>
 
-class Form1;
+namespace app {
+struct Services;
+}
+namespace platform {
+class FormWindow;
+}
+namespace preview {
+class GenerationResult;
+}
 
 namespace MeetingAgenda {
 
 // Opens the saved document in a second engine instance and turns each page
 // into a picture: page n becomes the list item "Page n" and slot n-1 of the
-// preview window. The document on disk keeps all its pages, and the
-// clipboard gets back what it held before.
-void SaveDocAsJPG(Form1& form1, const QString& path);
+// result. `busyWindow` shows the busy pointer meanwhile. The document on
+// disk keeps all its pages, and the clipboard gets back what it held before.
+void SaveDocAsJPG(const app::Services& services, platform::FormWindow& busyWindow,
+                  preview::GenerationResult& result, const QString& path);
 
 // The page scratch file "temp.bmp" of the temporary folder.
 class ScratchPicture {

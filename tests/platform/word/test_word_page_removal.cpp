@@ -4,6 +4,7 @@
 #include "generation/AgendaTyping.h"
 #include "platform/picture/Picture.h"
 #include "platform/word/paint/PageRenderer.h"
+#include "preview/PageLoop.h"
 
 #include <QtTest>
 
@@ -29,14 +30,27 @@ struct Built {
     }
 };
 
+// What the loop hands on: each picture, and the pages left behind it.
+struct PagesTaken final : MeetingAgenda::PageSink {
+    explicit PagesTaken(Built& built) : built(built) {}
+    void storePage(int) override {
+        pictures << built.clipboard.current.toImage(96);
+        pageCounts << built.doc->BuiltInDocumentProperties(wd::PropertyPages).toInt();
+    }
+    Built& built;
+    QList<QImage> pictures;
+    QList<int> pageCounts;
+};
+
 } // namespace
 
 class WordPageRemovalTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Copy the remaining document as a picture, then delete its first page,
-    // as the exporter does: each picture equals the untouched document's page.
+    // The page export's own loop: it copies the remaining document as a
+    // picture, then deletes its first page; each picture equals the
+    // untouched document's page.
     void copyingAndDeletingTheFirstPageYieldsEveryPage() {
         QFETCH(int, items);
         QFETCH(int, repeats);
@@ -50,19 +64,13 @@ private slots:
 
         Built work(items, repeats);
         work.app->Selection().HomeKey(wd::Story); // where a freshly opened document has it
-        work.doc->Repaginate();
-        QCOMPARE(work.doc->BuiltInDocumentProperties(wd::PropertyPages).toInt(), pages);
-        for (int p = 0; p < pages; ++p) {
-            work.doc->Range().CopyAsPicture();
-            QCOMPARE(work.clipboard.current.toImage(96), expected[p]);
-            if (p + 1 == pages)
-                break;
-            word::Selection& sel = work.app->Selection();
-            sel.GoTo(wd::GoToPage, wd::GoToNext, 2);
-            sel.HomeKey(wd::Story, wd::Extend);
-            sel.Delete(wd::Character, 1);
-            QCOMPARE(work.doc->BuiltInDocumentProperties(wd::PropertyPages).toInt(), pages - p - 1);
-        }
+        PagesTaken taken(work);
+        app::StrictSteps run;
+        MeetingAgenda::TakePages(run, work.app, work.doc, taken);
+        QCOMPARE(taken.pictures, expected);
+        QCOMPARE(taken.pageCounts.size(), pages);
+        for (int n = 1; n <= pages; ++n)
+            QCOMPARE(taken.pageCounts[n - 1], std::max(1, pages - n));
     }
     void copyingAndDeletingTheFirstPageYieldsEveryPage_data() {
         QTest::addColumn<int>("items");

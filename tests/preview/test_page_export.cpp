@@ -1,0 +1,132 @@
+// The page export on its own: a saved agenda's pages into a result that
+// records what it is given.
+#include "entry/SampleMeeting.h"
+#include "generation/AgendaTyping.h"
+#include "platform/controls/FormWindow.h"
+#include "platform/word/automation/Application.h"
+#include "platform/word/automation/Constants.h"
+#include "platform/word/automation/Document.h"
+#include "platform/word/paint/PageRenderer.h"
+#include "preview/GenerationResult.h"
+#include "preview/PageExport.h"
+#include "preview/ResultDocument.h"
+#include "support/TestServices.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+
+namespace {
+
+// A generation result without a window.
+struct RecordedResult final : preview::GenerationResult {
+    void clearPageList() override { items.clear(); }
+    void addPageItem(const QString& text) override { items << text; }
+    int pageItemCount() const override { return int(items.size()); }
+    bool hasImageSlot(int index) const override { return index == 0 || pictures.count(index); }
+    void createImageSlot(int index) override {
+        if (hasImageSlot(index))
+            throw std::runtime_error("slot exists");
+        pictures[index];
+    }
+    void setSlotPicture(int index, const platform::Picture& picture) override {
+        if (!hasImageSlot(index))
+            throw std::runtime_error("no slot");
+        pictures[index] = picture;
+    }
+    void showFirstPage() override { ++firstPageShown; }
+    void setDocumentPath(const QString& path) override { documentPath = path; }
+    void showResult() override { ++shown; }
+
+    QStringList items;
+    std::map<int, platform::Picture> pictures;
+    int firstPageShown = 0;
+    int shown = 0;
+    QString documentPath;
+};
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PageExportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { qputenv("TEMP", QFile::encodeName(m_temp.path())); }
+    void cleanup() { qunsetenv("TEMP"); }
+
+    // Every page of the saved document, in order, as the page view draws
+    // it; the file keeps all its pages and the clipboard its content.
+    void eachPageBecomesAnItemAndASlot() {
+        testing::TestServices t;
+        const QString path = saveAgenda(t, 60);
+        const QByteArray saved = contents(path);
+        QList<QImage> expected;
+        {
+            preview::ResultDocument document(t.automation, path);
+            for (int p = 0; p < document.pageCount(); ++p)
+                expected << word::renderPage(document.layout(), p, {96});
+        }
+        QVERIFY(expected.size() >= 3);
+
+        RecordedResult result;
+        platform::FormWindow window;
+        MeetingAgenda::SaveDocAsJPG(t.services(), window, result, path);
+
+        QCOMPARE(t.messages.texts(), QStringList());
+        QCOMPARE(result.items.size(), expected.size());
+        QCOMPARE(int(result.pictures.size()), expected.size());
+        for (int n = 1; n <= expected.size(); ++n) {
+            QCOMPARE(result.items[n - 1], QStringLiteral("Page %1").arg(n));
+            QCOMPARE(result.pictures[n - 1].toImage(96), expected[n - 1]);
+        }
+        QCOMPARE(contents(path), saved);
+        QCOMPARE(t.clipboard.snapshots, 1);
+        QCOMPARE(t.clipboard.restores, 1);
+        QCOMPARE(window.mousePointer(), int(platform::PointerBusy));
+        QVERIFY(!QFile::exists(MeetingAgenda::ScratchPicture::defaultPath()));
+        // Showing the result is the builder's part.
+        QCOMPARE(result.firstPageShown, 0);
+        QCOMPARE(result.shown, 0);
+    }
+
+    // A slot that exists already is filled again, not created twice.
+    void existingSlotsAreReused() {
+        testing::TestServices t;
+        const QString path = saveAgenda(t, 60);
+        RecordedResult result;
+        result.createImageSlot(1);
+        platform::FormWindow window;
+        MeetingAgenda::SaveDocAsJPG(t.services(), window, result, path);
+        QCOMPARE(t.messages.texts(), QStringList());
+        QVERIFY(!result.pictures[1].isNull());
+    }
+
+private:
+    // The sample agenda with `items` rows, saved in the temporary folder.
+    QString saveAgenda(testing::TestServices& t, int items) {
+        MeetingAgenda::MeetingData meeting = entry::sampleMeeting();
+        while (meeting.items.size() < items)
+            meeting.items.append(meeting.items[meeting.items.size() % 2]);
+        platform::Ref<word::Application> app{word::Application::create(t.clipboard)};
+        platform::Ref<word::Document> doc;
+        app::StrictSteps run;
+        MeetingAgenda::TypeAgenda(run, app, doc, meeting);
+        const QString path = m_temp.filePath(QStringLiteral("agenda.doc"));
+        doc->SaveAs(path);
+        doc->Close(word::wd::DoNotSaveChanges);
+        app->Quit();
+        return path;
+    }
+
+    QTemporaryDir m_temp;
+};
+
+QTEST_MAIN(PageExportTest)
+#include "test_page_export.moc"
