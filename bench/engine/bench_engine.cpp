@@ -7,7 +7,7 @@
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/PageRenderer.h"
 #include "preview/PageLoop.h"
-#include "support/FakeClipboard.h"
+#include "support/TypedAgenda.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -18,22 +18,8 @@
 
 namespace {
 
-MeetingAgenda::MeetingData meetingWith(int items) {
-    MeetingAgenda::MeetingData m = entry::sampleMeeting();
-    while (m.items.size() < items)
-        m.items.append(m.items[m.items.size() % 2]);
-    return m;
-}
-
-struct Agenda {
-    testing::FakeClipboard clipboard;
-    platform::Ref<word::Application> app{word::Application::create(clipboard)};
-    platform::Ref<word::Document> doc;
-    explicit Agenda(const MeetingAgenda::MeetingData& meeting) {
-        app::StrictSteps run;
-        MeetingAgenda::TypeAgenda(run, app, doc, meeting);
-    }
-};
+using Agenda = testing::TypedAgenda;
+using testing::sampleWithItems;
 
 void BM_BuildSample(benchmark::State& state) {
     const MeetingAgenda::MeetingData meeting = entry::sampleMeeting();
@@ -46,7 +32,7 @@ void BM_BuildSample(benchmark::State& state) {
 BENCHMARK(BM_BuildSample)->Unit(benchmark::kMillisecond);
 
 void BM_Paginate(benchmark::State& state) {
-    Agenda agenda(meetingWith(static_cast<int>(state.range(0))));
+    Agenda agenda(sampleWithItems(static_cast<int>(state.range(0))));
     word::Layout& layout = agenda.doc->layout();
     for (auto _ : state) {
         layout.invalidateAll();
@@ -57,7 +43,7 @@ void BM_Paginate(benchmark::State& state) {
 BENCHMARK(BM_Paginate)->Arg(2)->Arg(200)->Unit(benchmark::kMillisecond);
 
 void BM_RenderPage(benchmark::State& state) {
-    Agenda agenda(entry::sampleMeeting());
+    Agenda agenda(MeetingAgenda::MeetingData(entry::sampleMeeting()));
     word::Layout& layout = agenda.doc->layout();
     const int dpi = static_cast<int>(state.range(0));
     for (auto _ : state)
@@ -72,7 +58,7 @@ void BM_PageRemovalLoop(benchmark::State& state) {
         int pages = 0;
         void storePage(int n) override { pages = n; }
     };
-    const MeetingAgenda::MeetingData meeting = meetingWith(static_cast<int>(state.range(0)));
+    const MeetingAgenda::MeetingData meeting = sampleWithItems(static_cast<int>(state.range(0)));
     int pages = 0;
     for (auto _ : state) {
         state.PauseTiming();

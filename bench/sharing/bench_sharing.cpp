@@ -6,7 +6,7 @@
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/DocumentPages.h"
-#include "support/FakeClipboard.h"
+#include "support/TypedAgenda.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -21,18 +21,8 @@
 
 namespace {
 
-struct Agenda {
-    testing::FakeClipboard clipboard;
-    platform::Ref<word::Application> app{word::Application::create(clipboard)};
-    platform::Ref<word::Document> doc;
-    explicit Agenda(int items) {
-        MeetingAgenda::MeetingData m = entry::sampleMeeting();
-        while (m.items.size() < items)
-            m.items.append(m.items[m.items.size() % 2]);
-        app::StrictSteps run;
-        MeetingAgenda::TypeAgenda(run, app, doc, m);
-        doc->Repaginate();
-    }
+struct Agenda : testing::TypedAgenda {
+    explicit Agenda(int items) : TypedAgenda(testing::sampleWithItems(items)) { doc->Repaginate(); }
 };
 
 void BM_ExportPdf(benchmark::State& state) {

@@ -6,7 +6,7 @@
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/PageRenderer.h"
-#include "support/FakeClipboard.h"
+#include "support/TypedAgenda.h"
 
 #include <QtTest>
 
@@ -26,13 +26,8 @@ class AgendaPictureTest : public QObject {
 
 private slots:
     void theSampleAgendaPage() {
-        testing::FakeClipboard clipboard;
-        platform::Ref<word::Application> app{word::Application::create(clipboard)};
-        platform::Ref<word::Document> doc;
-        app::StrictSteps run;
-        MeetingAgenda::TypeAgenda(run, app, doc,
-                                  MeetingAgenda::MeetingData(entry::sampleMeeting()));
-        word::Layout& layout = doc->layout();
+        const testing::TypedAgenda sample(MeetingAgenda::MeetingData(entry::sampleMeeting()));
+        word::Layout& layout = sample.doc->layout();
         QCOMPARE(layout.pageCount(), 1);
         const word::Page& page = layout.page(0);
 

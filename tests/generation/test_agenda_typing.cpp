@@ -3,8 +3,8 @@
 #include "generation/AgendaTyping.h"
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
-#include "support/FakeClipboard.h"
 #include "support/ScriptedMessages.h"
+#include "support/TypedAgenda.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -13,15 +13,8 @@ using word::BorderStyle;
 
 namespace {
 
-struct Typed {
-    testing::FakeClipboard clipboard;
-    platform::Ref<word::Application> app{word::Application::create(clipboard)};
-    platform::Ref<word::Document> doc;
-
-    explicit Typed(const MeetingAgenda::MeetingSource& meeting) {
-        app::StrictSteps run;
-        MeetingAgenda::TypeAgenda(run, app, doc, meeting);
-    }
+struct Typed : testing::TypedAgenda {
+    using TypedAgenda::TypedAgenda;
     const word::DocumentModel& model() const { return doc->model(); }
     const word::Paragraph& p(int block) const {
         return std::get<word::Paragraph>(model().body.at(static_cast<std::size_t>(block)));

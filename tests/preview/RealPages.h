@@ -5,7 +5,7 @@
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Document.h"
 #include "platform/word/paint/PageRenderer.h"
-#include "support/FakeClipboard.h"
+#include "support/TypedAgenda.h"
 
 #include <QImage>
 #include <QList>
@@ -17,18 +17,12 @@ namespace testing {
 inline QList<platform::Picture> agendaPages(int items, const char* locale) {
     const QByteArray before = qgetenv("LC_PAPER");
     qputenv("LC_PAPER", locale);
-    MeetingAgenda::MeetingData meeting = entry::sampleMeeting();
-    while (meeting.items.size() < items)
-        meeting.items.append(meeting.items[meeting.items.size() % 2]);
-    testing::FakeClipboard clipboard;
-    platform::Ref<word::Application> app{word::Application::create(clipboard)};
-    platform::Ref<word::Document> doc;
-    app::StrictSteps run;
-    MeetingAgenda::TypeAgenda(run, app, doc, meeting);
+    const TypedAgenda agenda(sampleWithItems(items));
+    word::Document& doc = *agenda.doc;
     qputenv("LC_PAPER", before);
     QList<platform::Picture> pages;
-    for (int i = 0; i < doc->layout().pageCount(); ++i)
-        pages << word::recordPage(doc->layout(), i);
+    for (int i = 0; i < doc.layout().pageCount(); ++i)
+        pages << word::recordPage(doc.layout(), i);
     return pages;
 }
 

@@ -11,6 +11,7 @@
 #include "preview/PageExport.h"
 #include "preview/ResultDocument.h"
 #include "support/TestServices.h"
+#include "support/TypedAgenda.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -65,7 +66,7 @@ private slots:
     // it; the file keeps all its pages and the clipboard its content.
     void eachPageBecomesAnItemAndASlot() {
         testing::TestServices t;
-        const QString path = saveAgenda(t, 60);
+        const QString path = saveAgenda(60);
         const QByteArray saved = contents(path);
         QList<QImage> expected;
         {
@@ -99,7 +100,7 @@ private slots:
     // A slot that exists already is filled again, not created twice.
     void existingSlotsAreReused() {
         testing::TestServices t;
-        const QString path = saveAgenda(t, 60);
+        const QString path = saveAgenda(60);
         RecordedResult result;
         result.createImageSlot(1);
         platform::FormWindow window;
@@ -110,18 +111,12 @@ private slots:
 
 private:
     // The sample agenda with `items` rows, saved in the temporary folder.
-    QString saveAgenda(testing::TestServices& t, int items) {
-        MeetingAgenda::MeetingData meeting = entry::sampleMeeting();
-        while (meeting.items.size() < items)
-            meeting.items.append(meeting.items[meeting.items.size() % 2]);
-        platform::Ref<word::Application> app{word::Application::create(t.clipboard)};
-        platform::Ref<word::Document> doc;
-        app::StrictSteps run;
-        MeetingAgenda::TypeAgenda(run, app, doc, meeting);
+    QString saveAgenda(int items) {
+        const testing::TypedAgenda agenda(testing::sampleWithItems(items));
         const QString path = m_temp.filePath(QStringLiteral("agenda.doc"));
-        doc->SaveAs(path);
-        doc->Close(word::wd::DoNotSaveChanges);
-        app->Quit();
+        agenda.doc->SaveAs(path);
+        agenda.doc->Close(word::wd::DoNotSaveChanges);
+        agenda.app->Quit();
         return path;
     }
 

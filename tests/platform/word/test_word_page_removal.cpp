@@ -5,6 +5,7 @@
 #include "platform/picture/Picture.h"
 #include "platform/word/paint/PageRenderer.h"
 #include "preview/PageLoop.h"
+#include "support/TypedAgenda.h"
 
 #include <QtTest>
 
@@ -13,21 +14,13 @@ namespace {
 // The sample agenda with enough rows for three pages and a closing
 // paragraph long enough to break across a page.
 MeetingAgenda::MeetingData threePageMeeting(int items, int repeats) {
-    MeetingAgenda::MeetingData m = entry::sampleMeeting();
-    while (m.items.size() < items)
-        m.items.append(m.items[m.items.size() % 2]);
+    MeetingAgenda::MeetingData m = testing::sampleWithItems(items);
     m.additional = QString(QStringLiteral("Bring extra butter and napkins. ")).repeated(repeats);
     return m;
 }
 
-struct Built {
-    testing::FakeClipboard clipboard;
-    platform::Ref<word::Application> app{word::Application::create(clipboard)};
-    platform::Ref<word::Document> doc;
-    Built(int items, int repeats) {
-        app::StrictSteps run;
-        MeetingAgenda::TypeAgenda(run, app, doc, threePageMeeting(items, repeats));
-    }
+struct Built : testing::TypedAgenda {
+    Built(int items, int repeats) : TypedAgenda(threePageMeeting(items, repeats)) {}
 };
 
 // What the loop hands on: each picture, and the pages left behind it.
