@@ -42,8 +42,9 @@ std::vector<Case> fidelityCases();
 // faces, weights, sizes and widths, on the page and in table cells.
 std::vector<Case> lineProbeCases();
 
-// Runs of empty paragraphs across a page break and characters the fonts
-// lack, in other faces, sizes and line spacings than the agenda's.
+// Runs of empty paragraphs across a page break, characters the fonts lack
+// and tabs whose stop is the line's right edge, in other faces, sizes and
+// line spacings than the agenda's.
 std::vector<Case> pageBreakProbeCases();
 std::vector<Case> fallbackProbeCases();
 

@@ -1,6 +1,7 @@
 // Documents beside the agenda's own fonts and spacing: runs of empty
 // paragraphs that cross page breaks, and characters the run's face lacks
-// followed by tabs, in several faces, sizes, line spacings and papers.
+// followed by tabs, and tabs whose stop is the right edge, in several
+// faces, sizes, line spacings and papers.
 #include "AgendaCases.h"
 
 #include "platform/word/model/Paper.h"
@@ -66,6 +67,32 @@ BuiltDocument fallbackDocument() {
     return doc;
 }
 
+// Short words each followed by a tab, so that every word starts at a
+// default stop and one word's tab ends at or past the right edge; in each
+// face twice: in the middle of the paragraph and as its last character.
+BuiltDocument tabEdgeDocument(int rightMargin) {
+    struct Face {
+        const char* font;
+        int halfPoints;
+        bool bold;
+        const char* word;
+    };
+    const Face faces[] = {{"Arial", 20, false, "ab"},       {"Times New Roman", 24, true, "Qz"},
+                          {"Tahoma", 18, false, "note"},    {"Calibri", 28, false, "x\u2713"},
+                          {"Arial Black", 22, false, "go"}, {"Arial", 28, true, "12:30"}};
+    BuiltDocument doc;
+    doc.model.section.marginRight = rightMargin;
+    doc.model.body.clear();
+    const int words = (doc.model.section.textWidth() + 719) / 720;
+    for (const Face& f : faces) {
+        const word::RunProperties run = runIn(QString::fromLatin1(f.font), f.halfPoints, f.bold);
+        const QString word = QString::fromUtf8(f.word) + QLatin1Char('\t');
+        doc.model.body.emplace_back(paragraphIn(word.repeated(words + 3), run, 120, 259));
+        doc.model.body.emplace_back(paragraphIn(word.repeated(words), run, 120, 259));
+    }
+    return doc;
+}
+
 } // namespace
 
 std::vector<Case> pageBreakProbeCases() {
@@ -88,7 +115,9 @@ std::vector<Case> pageBreakProbeCases() {
 }
 
 std::vector<Case> fallbackProbeCases() {
-    return {{QStringLiteral("fallback-faces"), {}, fallbackDocument}};
+    return {{QStringLiteral("fallback-faces"), {}, fallbackDocument},
+            {QStringLiteral("tab-edge"), {}, [] { return tabEdgeDocument(1440); }},
+            {QStringLiteral("tab-edge-narrow"), {}, [] { return tabEdgeDocument(1800); }}};
 }
 
 } // namespace agenda

@@ -95,8 +95,9 @@ private slots:
         // a portion of its own, asked for on its own.
         const QList<char32_t> together{0x21D2, 0x2605, 0x2600};
         const QString family = QStringLiteral("Times New Roman");
-        if (word::bestFaceFor(family, 400, together) != QStringLiteral("DejaVu Sans") ||
-            word::bestFaceFor(family, 400, {0x21D2}) == QStringLiteral("DejaVu Sans"))
+        const QString alone = word::bestFaceFor(family, 400, {0x21D2}).family;
+        if (word::bestFaceFor(family, 400, together).family != QStringLiteral("DejaVu Sans") ||
+            alone == QStringLiteral("DejaVu Sans"))
             QSKIP("the fonts of the set-up are not installed");
         word::FontCache fonts;
         const auto stretches = [&](const QString& text) {
@@ -108,7 +109,7 @@ private slots:
         for (const word::FaceStretch& s : all)
             QCOMPARE(s.family, QStringLiteral("DejaVu Sans"));
         const auto cut = stretches(QStringLiteral("\u2605 \u2600\t\u21D2"));
-        QCOMPARE(cut.back().family, word::bestFaceFor(family, 400, {0x21D2}));
+        QCOMPARE(cut.back().family, alone);
         // The laid-out line draws them from those faces.
         word::Paragraph p;
         word::Run run;
@@ -122,7 +123,36 @@ private slots:
         for (const word::GlyphPiece& piece : box->lines.front().pieces)
             faces << piece.glyphs.rawFont().familyName();
         QVERIFY(faces.contains(QStringLiteral("DejaVu Sans")));
-        QVERIFY(!faces.contains(word::bestFaceFor(family, 400, {0x21D2})));
+        QVERIFY(!faces.contains(alone));
+    }
+
+    void aBlackFacesFallbackIsDrawnAtTheWeightFontconfigMatched() {
+        // "Arial Black" is a black face in a run that is not bold: the face
+        // for its Georgian and Hebrew is asked for at that weight, and the
+        // bold face fontconfig answers is the one drawn, as LibreOffice does.
+        const QString family = QStringLiteral("Arial Black");
+        const Face expected = bestMatch(QStringLiteral("Arial Black:weight=black"), 0x10E5);
+        word::FontCache fonts;
+        const word::FallbackFace answer = word::bestFaceFor(family, QFont::Black, {0x10E5});
+        QCOMPARE(answer.family, expected.family);
+        QCOMPARE(answer.bold, expected.style.contains(QStringLiteral("Bold")));
+        word::Paragraph p;
+        word::Run run;
+        run.properties.font = family;
+        run.properties.sizeHalfPoints = 20;
+        run.text = QStringLiteral("go \u10E5\u10D0\u10E0 \u05E2\u05D1 end");
+        p.runs.push_back(run);
+        const word::Styles styles = word::defaultStyles();
+        const auto box = word::layoutParagraph(p, {styles, nullptr, 9360, 720}, fonts);
+        QStringList styleOfFallbacks;
+        for (const word::GlyphPiece& piece : box->lines.front().pieces) {
+            const QRawFont raw = piece.glyphs.rawFont();
+            if (raw.familyName() == expected.family)
+                styleOfFallbacks << raw.styleName();
+        }
+        QVERIFY(!styleOfFallbacks.isEmpty());
+        for (const QString& style : styleOfFallbacks)
+            QCOMPARE(style, expected.style);
     }
 };
 

@@ -177,15 +177,46 @@ private slots:
         QCOMPARE(row->cells.front().paragraphs.front().box->lines.size(), std::size_t(1));
     }
 
-    void aTabEndsALineLikeASpace() {
+    void aTabBeforeAWordThatDoesNotFitGoesDownWithIt() {
         // The word after the tab is too wide for the rest of the line: it
-        // moves down whole, and the label stays alone on the first line.
+        // moves down whole, the label stays alone on the first line, and
+        // the tab moves down too: the word starts at the first stop.
         word::FontCache fonts;
         const word::Styles styles = word::defaultStyles();
         const FitCase c{"Liberation Sans", 36, false, "", 2440, 0};
         const auto box = layOut(c, QStringLiteral("Q107:\tledger the proposal"), fonts, styles);
         QCOMPARE(box->lines.at(0).text, QStringLiteral("Q107:\t"));
         QVERIFY(box->lines.at(1).text.startsWith(QStringLiteral("ledger")));
+        QCOMPARE(box->lines.at(1).pieces.front().glyphs.positions().front().x(), 720.0);
+    }
+
+    void aTabWhoseStopIsTheEdgeStartsTheNextLine() {
+        // Each short word starts at a default stop; the thirteenth word's
+        // tab would end at 9360 twips, at or past the edge: LibreOffice
+        // carries the tab alone to the next line, whose first word then
+        // starts at the first stop; a tab that ends the paragraph stays.
+        word::FontCache fonts;
+        const word::Styles styles = word::defaultStyles();
+        const QString word = QStringLiteral("ab\t");
+        const auto secondLineStart = [&](int width, int words) {
+            const FitCase c{"Liberation Sans", 20, false, "", width, 0};
+            const auto box = layOut(c, word.repeated(words), fonts, styles);
+            if (box->lines.size() < 2)
+                return -1.0;
+            return box->lines[1].pieces.front().glyphs.positions().front().x();
+        };
+        QCOMPARE(secondLineStart(9360, 16), 720.0);
+        QCOMPARE(secondLineStart(9000, 16), 720.0);
+        QCOMPARE(secondLineStart(9360, 13), -1.0);
+        // Tabs on the carried line count from the paragraph's start.
+        const FitCase c{"Liberation Sans", 20, false, "", 9360, 0};
+        const auto box = layOut(c, word.repeated(16), fonts, styles);
+        QCOMPARE(box->lines.size(), std::size_t(2));
+        QCOMPARE(box->lines[1].pieces.back().glyphs.positions().front().x(), 2160.0);
+        // Text ending 4 twips short of a stop tabs to that stop.
+        const FitCase bold{"Liberation Sans", 28, true, "", 9360, 0};
+        const auto near = layOut(bold, QStringLiteral("12:30\tx"), fonts, styles);
+        QCOMPARE(near->lines[0].pieces.back().glyphs.positions().front().x(), 720.0);
     }
 
     void charactersNoFaceHasAreMeasuredAsTheirBoxes() {

@@ -5,6 +5,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace word {
@@ -26,7 +27,7 @@ int fontconfigWeight(int weight) {
 
 } // namespace
 
-QString bestFaceFor(const QString& family, int weight, const QList<char32_t>& codePoints) {
+FallbackFace bestFaceFor(const QString& family, int weight, const QList<char32_t>& codePoints) {
     Pattern pattern(FcPatternCreate());
     std::unique_ptr<FcCharSet, CharSetDeleter> chars(FcCharSetCreate());
     if (!pattern || !chars)
@@ -45,7 +46,10 @@ QString bestFaceFor(const QString& family, int weight, const QList<char32_t>& co
     FcChar8* answer = nullptr;
     if (!match || FcPatternGetString(match.get(), FC_FAMILY, 0, &answer) != FcResultMatch)
         return {};
-    return QString::fromUtf8(reinterpret_cast<const char*>(answer));
+    int matched = FC_WEIGHT_REGULAR;
+    FcPatternGetInteger(match.get(), FC_WEIGHT, 0, &matched);
+    return {QString::fromUtf8(reinterpret_cast<const char*>(answer)),
+            FcWeightToOpenType(matched) >= QFont::DemiBold};
 }
 
 } // namespace word
@@ -129,17 +133,20 @@ std::vector<std::vector<CodePoint>> portionsOf(const QString& text, int start, i
 void assignFaces(const std::vector<CodePoint>& portion, const QString& family, int halfPoints,
                  bool bold, FontCache& fonts, std::vector<FaceStretch>& out) {
     const QRawFont& own = fonts.primaryFace(family, halfPoints, bold);
+    const int weight =
+        std::max(own.weight(), static_cast<int>(fonts.font(family, halfPoints, bold).weight()));
     QList<char32_t> missing;
     for (const CodePoint& c : portion)
         if (!QChar::isSpace(c.value) && !own.supportsCharacter(c.value) &&
             !missing.contains(c.value))
             missing << c.value;
-    QHash<char32_t, QString> faces;
+    QHash<char32_t, FallbackFace> faces;
     while (!missing.isEmpty()) {
-        const QString answer =
-            fonts.fallbackFamily(family, fonts.font(family, halfPoints, bold).weight(), missing);
-        const QRawFont raw =
-            answer.isEmpty() ? QRawFont() : fonts.primaryFace(answer, halfPoints, bold);
+        FallbackFace answer = fonts.fallbackFace(family, weight, missing);
+        answer.bold = answer.bold || bold;
+        const QRawFont raw = answer.family.isEmpty()
+                                 ? QRawFont()
+                                 : fonts.primaryFace(answer.family, halfPoints, answer.bold);
         QList<char32_t> left;
         for (const char32_t c : missing) {
             if (raw.isValid() && raw.supportsCharacter(c))
@@ -152,13 +159,14 @@ void assignFaces(const std::vector<CodePoint>& portion, const QString& family, i
         missing = left;
     }
     for (const CodePoint& c : portion) {
-        const QString face = faces.value(c.value);
-        if (face.isEmpty())
+        const FallbackFace face = faces.value(c.value);
+        if (face.family.isEmpty())
             continue;
-        if (!out.empty() && out.back().end == c.at && out.back().family == face)
+        if (!out.empty() && out.back().end == c.at && out.back().family == face.family &&
+            out.back().bold == face.bold)
             out.back().end = c.at + c.size;
         else
-            out.push_back({c.at, c.at + c.size, face});
+            out.push_back({c.at, c.at + c.size, face.family, face.bold});
     }
 }
 

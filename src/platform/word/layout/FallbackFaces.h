@@ -9,18 +9,21 @@
 
 namespace word {
 
-// The family fontconfig names as the best match for `family` at `weight`
-// (a QFont::Weight) that has the characters `codePoints`, all of them at
-// once; an empty string when fontconfig answers nothing. LibreOffice asks
-// so for the characters of a portion its face lacks, and draws each of
-// them from the answer when the answer has it.
-QString bestFaceFor(const QString& family, int weight, const QList<char32_t>& codePoints);
+// The face fontconfig names as the best match for `family` at `weight` (a
+// QFont::Weight) that has the characters `codePoints`, all of them at once;
+// an empty family when fontconfig answers nothing. LibreOffice asks so for
+// the characters of a portion its face lacks, at the weight of the face it
+// draws the run with (Arial Black's is black even in a run that is not
+// bold), and draws each of them from the answer when the answer has it: a
+// bold face when fontconfig matched one.
+FallbackFace bestFaceFor(const QString& family, int weight, const QList<char32_t>& codePoints);
 
 // A stretch of a paragraph's text drawn from another face than its run's.
 struct FaceStretch {
     int start = 0;
     int end = 0;
     QString family;
+    bool bold = false;
 };
 
 // The stretches of run text [start, end) that LibreOffice draws from

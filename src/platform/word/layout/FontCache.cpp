@@ -162,8 +162,8 @@ const QRawFont& FontCache::primaryFace(const QString& family, int halfPoints, bo
     return *found;
 }
 
-QString FontCache::fallbackFamily(const QString& family, int weight,
-                                  const QList<char32_t>& codePoints) {
+FallbackFace FontCache::fallbackFace(const QString& family, int weight,
+                                     const QList<char32_t>& codePoints) {
     QString key = family + QLatin1Char('|') + QString::number(weight) + QLatin1Char('|');
     for (const char32_t c : codePoints)
         key += QString::number(quint32(c), 16) + QLatin1Char(',');

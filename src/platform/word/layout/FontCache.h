@@ -15,6 +15,13 @@ struct LineMetrics {
     int height = 0; // single-spaced line height
 };
 
+// A face fontconfig names for characters another face lacks: its family,
+// and whether the face it matched is a bold one.
+struct FallbackFace {
+    QString family;
+    bool bold = false;
+};
+
 // Fonts for layout: a QFont whose pixel is one twip, shaped without kerning
 // or hinting, and its line metrics. Owned by one engine instance.
 class FontCache {
@@ -32,7 +39,7 @@ public:
     const QRawFont& primaryFace(const QString& family, int halfPoints, bool bold);
     // fontconfig's best match for `family` at `weight` with all of
     // `codePoints` (see bestFaceFor), asked once.
-    QString fallbackFamily(const QString& family, int weight, const QList<char32_t>& codePoints);
+    FallbackFace fallbackFace(const QString& family, int weight, const QList<char32_t>& codePoints);
 
 private:
     struct FaceUnits {
@@ -54,7 +61,7 @@ private:
     };
     DesignAdvances& designAdvances(const QRawFont& raw);
     QHash<QRawFont, DesignAdvances> m_advances;
-    QHash<QString, QString> m_fallbacks;
+    QHash<QString, FallbackFace> m_fallbacks;
     QHash<QString, QRawFont> m_primary;
 };
 

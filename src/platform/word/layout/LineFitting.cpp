@@ -52,15 +52,27 @@ bool fitsWhole(const QTextLine& line, const FitPortion& portion, int from, qint6
 }
 
 // Where measuring [from, to) starts: after the last tab in it, at that
-// tab stop's position in sixths of a twip; else at `from`, at 0.
+// tab stop's position in sixths of a twip; else at `from`, at the line's
+// start (after a tab carried from the line above).
 int measureFromLastTab(const QTextLine& line, const QString& text, int from, int to,
                        qint64& sixths) {
-    sixths = 0;
     const int tab = static_cast<int>(text.lastIndexOf(QLatin1Char('\t'), to - 1));
-    if (tab < from)
+    if (tab < from) {
+        sixths = std::llround(line.x() * 6);
         return from;
+    }
     sixths = std::llround(line.cursorToX(tab + 1) * 6);
     return tab + 1;
+}
+
+// Whether the line ends with a tab that is not the paragraph's last
+// character. Qt ends a line so when the tab's stop or the word after it
+// lies past the edge.
+bool endsWithCarriedTab(const QTextLine& line, const QString& text) {
+    const int start = line.textStart();
+    const int last = start + line.textLength() - 1;
+    return last > start && last + 1 < text.size() && text.at(last) == QLatin1Char('\t') &&
+           contentEnd(text, start, last) > start;
 }
 
 } // namespace
@@ -102,9 +114,10 @@ bool lineFits(const QTextLine& line, const QString& text, int contentEnd, int wi
     return true;
 }
 
-void fitLine(QTextLine& line, const QString& text, int width,
+bool fitLine(QTextLine& line, const QString& text, int width,
              const std::vector<FitPortion>& portions, FontCache& fonts) {
-    qreal current = width + 2 + width / kSlackPerTwips;
+    const qreal indent = line.x();
+    qreal current = width - indent + 2 + width / kSlackPerTwips;
     line.setLineWidth(current);
     const int start = line.textStart();
     for (;;) {
@@ -116,19 +129,20 @@ void fitLine(QTextLine& line, const QString& text, int width,
         // wider by far.
         const qreal natural = line.naturalTextWidth();
         const qreal doubt = line.textLength() / 10.0 + 1;
-        if (natural <= width - doubt ||
+        if (indent + natural <= width - doubt ||
             lineFits(line, text, contentEnd(text, start, end), width, portions, fonts))
-            return;
+            break;
         // One word fewer: Qt breaks before the last word that overflows.
         const qreal shorterWidth = natural - 1.0 / 64;
         line.setLineWidth(shorterWidth);
         const int shorter = start + line.textLength();
         if (shorter >= end || shorter <= start || !isLineBoundary(text, shorter)) {
             line.setLineWidth(current);
-            return;
+            break;
         }
         current = shorterWidth;
     }
+    return endsWithCarriedTab(line, text);
 }
 
 } // namespace word

@@ -17,11 +17,19 @@ struct FitPortion {
     int lineHeight = 0;
 };
 
-// Lays out `line` (the last one created in its layout) to `width` twips
-// and moves its end to where LibreOffice breaks it (see lineFits). A first
-// word too long for the line is left as Qt breaks it. `portions` cover the
+// Lays out `line` (the last one created in its layout, placed at the x
+// where its text starts) to `width` twips from the paragraph's start and
+// moves its end to where LibreOffice breaks it (see lineFits). A first word
+// too long for the line is left as Qt breaks it. `portions` cover the
 // paragraph's text in order.
-void fitLine(QTextLine& line, const QString& text, int width,
+//
+// True when the line ends with a tab that LibreOffice carries to the next
+// line, whose text then starts at the first tab stop: a tab whose stop is
+// at or past the edge, or one followed by a word that does not fit, unless
+// it is the paragraph's last character or only white space precedes it on
+// the line. Qt cannot break before a tab and lets it hang past the edge
+// like a space; the caller starts the next line at that stop instead.
+bool fitLine(QTextLine& line, const QString& text, int width,
              const std::vector<FitPortion>& portions, FontCache& fonts);
 
 // True when the line's text up to `contentEnd` (its trailing spaces left

@@ -18,8 +18,10 @@ struct RunSpan {
     int length = 0;
     RunFormat format;
     QString face; // another face than the format's, for characters it lacks
+    bool faceBold = false;
 
     const QString& family() const { return face.isEmpty() ? format.font : face; }
+    bool bold() const { return face.isEmpty() ? format.bold : faceBold; }
 };
 
 // Multiple spacing as a whole percentage: 259 (1.08 lines) is 108 %.
@@ -72,7 +74,8 @@ void appendSpan(std::vector<RunSpan>& spans, const QString& text, const RunSpan&
              text, at, end, span.format.font, span.format.halfPoints, span.format.bold, fonts)) {
         if (other.start > at)
             spans.push_back({at, other.start - at, span.format, {}});
-        spans.push_back({other.start, other.end - other.start, span.format, other.family});
+        spans.push_back(
+            {other.start, other.end - other.start, span.format, other.family, other.bold});
         at = other.end;
     }
     if (end > at)
@@ -128,7 +131,8 @@ void fillLine(LineBox& box, const QTextLine& line, const std::vector<RunSpan>& s
         applyMetrics(box,
                      fonts.metrics(span.format.font, span.format.halfPoints, span.format.bold));
     }
-    const int natural = static_cast<int>(std::lround(line.naturalTextWidth()));
+    // From the paragraph's start: a line after a carried tab starts at x.
+    const int natural = static_cast<int>(std::lround(line.x() + line.naturalTextWidth()));
     const int dx = alignmentOffset(format.alignment, context.width, natural);
     box.right = dx + natural;
     const QPointF offset(dx, box.baseline - line.ascent());
@@ -137,10 +141,22 @@ void fillLine(LineBox& box, const QTextLine& line, const std::vector<RunSpan>& s
         const int b = std::min(to, span.start + span.length);
         if (a >= b)
             continue;
-        const bool embolden = fonts.drawnEmboldened(span.family(), span.format.bold);
+        const bool embolden = fonts.drawnEmboldened(span.family(), span.bold());
         for (const QGlyphRun& glyphs : line.glyphRuns(a, b - a))
             box.pieces.push_back({glyphs, span.format.color, offset, embolden});
     }
+}
+
+// The default tab stops up to past the line's edge, as stops of their
+// own: a tab goes to the first stop past the text before it, as
+// LibreOffice has it. Qt's own default stops round the text's x over the
+// distance to 1/64 and skip a stop the text ends within 1/128 of it.
+QList<QTextOption::Tab> defaultStops(int distance, int width) {
+    QList<QTextOption::Tab> stops;
+    if (distance > 0)
+        for (int x = distance; x <= width + 2 * distance; x += distance)
+            stops.append(QTextOption::Tab(x, QTextOption::LeftTab));
+    return stops;
 }
 
 } // namespace
@@ -176,19 +192,21 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
     QList<QTextLayout::FormatRange> ranges;
     for (const RunSpan& span : spans) {
         QTextCharFormat f;
-        f.setFont(fonts.font(span.family(), span.format.halfPoints, span.format.bold));
+        f.setFont(fonts.font(span.family(), span.format.halfPoints, span.bold()));
         ranges.append({span.start, span.length, f});
     }
     layout.setFormats(ranges);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTabStopDistance(context.tabStop);
+    option.setTabs(defaultStops(context.tabStop, context.width));
     layout.setTextOption(option);
     const std::vector<FitPortion> portions = portionsOf(spans, fonts);
     layout.beginLayout();
+    qreal indent = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        fitLine(line, text, context.width, portions, fonts);
-        line.setPosition(QPointF(0, 0));
+        line.setPosition(QPointF(indent, 0));
+        indent = fitLine(line, text, context.width, portions, fonts) ? context.tabStop : 0;
         LineBox box_line;
         box_line.start = line.textStart();
         box_line.text = text.mid(line.textStart(), line.textLength());
