@@ -170,12 +170,24 @@ void assignFaces(const std::vector<CodePoint>& portion, const QString& family, i
     }
 }
 
+// Most runs: every character in the run's own face, nothing to cut.
+bool ownFaceHasAll(const QString& text, int start, int end, const QRawFont& own) {
+    for (int i = start; i < end; ++i) {
+        const QChar c = text.at(i);
+        if (c.isSurrogate() || (!c.isSpace() && !own.supportsCharacter(c)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::vector<FaceStretch> fallbackStretches(const QString& text, int start, int end,
                                            const QString& family, int halfPoints, bool bold,
                                            FontCache& fonts) {
     std::vector<FaceStretch> out;
+    if (ownFaceHasAll(text, start, end, fonts.primaryFace(family, halfPoints, bold)))
+        return out;
     for (const auto& portion : portionsOf(text, start, end))
         assignFaces(portion, family, halfPoints, bold, fonts, out);
     return out;

@@ -36,13 +36,8 @@ QFont makeFont(const QString& family, int halfPoints, bool bold) {
 
 } // namespace
 
-QString FontCache::key(const QString& family, int halfPoints, bool bold) {
-    return family + QLatin1Char('|') + QString::number(halfPoints) +
-           QLatin1String(bold ? "b" : "r");
-}
-
 const QFont& FontCache::font(const QString& family, int halfPoints, bool bold) {
-    const QString k = key(family, halfPoints, bold);
+    const FontKey k{family, halfPoints, bold};
     auto found = m_fonts.find(k);
     if (found == m_fonts.end())
         found = m_fonts.insert(k, makeFont(family, halfPoints, bold));
@@ -52,7 +47,7 @@ const QFont& FontCache::font(const QString& family, int halfPoints, bool bold) {
 // The ascender, descender and line gap from "hhea", or from "OS/2"'s typo
 // values when the face asks for them (fsSelection bit 7).
 const FontCache::FaceUnits& FontCache::face(const QString& family, bool bold) {
-    const QString k = family + QLatin1String(bold ? "|b" : "|r");
+    const FontKey k{family, 0, bold};
     auto found = m_faces.find(k);
     if (found != m_faces.end())
         return *found;
@@ -81,7 +76,7 @@ const FontCache::FaceUnits& FontCache::face(const QString& family, bool bold) {
 // ascent + descent and the gap are rounded to twips separately; the gap sits
 // above the text.
 LineMetrics FontCache::metrics(const QString& family, int halfPoints, bool bold) {
-    const QString k = key(family, halfPoints, bold);
+    const FontKey k{family, halfPoints, bold};
     if (auto found = m_metrics.constFind(k); found != m_metrics.constEnd())
         return *found;
     const FaceUnits& units = face(family, bold);
@@ -155,7 +150,7 @@ qint64 FontCache::advanceSixths(const QGlyphRun& run) {
 }
 
 const QRawFont& FontCache::primaryFace(const QString& family, int halfPoints, bool bold) {
-    const QString k = key(family, halfPoints, bold);
+    const FontKey k{family, halfPoints, bold};
     auto found = m_primary.find(k);
     if (found == m_primary.end())
         found = m_primary.insert(k, QRawFont::fromFont(font(family, halfPoints, bold)));

@@ -42,6 +42,17 @@ public:
     FallbackFace fallbackFace(const QString& family, int weight, const QList<char32_t>& codePoints);
 
 private:
+    // A face at a size: the key of the caches below (a face's size-free
+    // facts use halfPoints 0).
+    struct FontKey {
+        QString family;
+        int halfPoints = 0;
+        bool bold = false;
+        friend bool operator==(const FontKey&, const FontKey&) = default;
+        friend size_t qHash(const FontKey& k, size_t seed = 0) {
+            return qHashMulti(seed, k.family, k.halfPoints, k.bold);
+        }
+    };
     struct FaceUnits {
         int unitsPerEm = 2048;
         int ascender = 0;
@@ -49,11 +60,10 @@ private:
         int lineGap = 0;
     };
     const FaceUnits& face(const QString& family, bool bold);
-    static QString key(const QString& family, int halfPoints, bool bold);
 
-    QHash<QString, QFont> m_fonts;
-    QHash<QString, FaceUnits> m_faces;
-    QHash<QString, LineMetrics> m_metrics;
+    QHash<FontKey, QFont> m_fonts;
+    QHash<FontKey, FaceUnits> m_faces;
+    QHash<FontKey, LineMetrics> m_metrics;
     QHash<QString, bool> m_emboldened;
     struct DesignAdvances {
         QRawFont unitsFont; // sized to its em: advances in font units
@@ -62,7 +72,7 @@ private:
     DesignAdvances& designAdvances(const QRawFont& raw);
     QHash<QRawFont, DesignAdvances> m_advances;
     QHash<QString, FallbackFace> m_fallbacks;
-    QHash<QString, QRawFont> m_primary;
+    QHash<FontKey, QRawFont> m_primary;
 };
 
 } // namespace word

@@ -199,7 +199,8 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTabStopDistance(context.tabStop);
-    option.setTabs(defaultStops(context.tabStop, context.width));
+    if (text.contains(QLatin1Char('\t')))
+        option.setTabs(defaultStops(context.tabStop, context.width));
     layout.setTextOption(option);
     const std::vector<FitPortion> portions = portionsOf(spans, fonts);
     layout.beginLayout();
