@@ -16,7 +16,7 @@ OutsideRequests::OutsideRequests(Form1& form1, platform::SingleInstance* instanc
             &OutsideRequests::endProgram);
     if (qGuiApp)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { endProgram(); });
+                [this](QSessionManager&) { storeForSessionEnd(); });
     if (instance)
         connect(instance, &platform::SingleInstance::activationRequested, this,
                 &OutsideRequests::bringToFront);
@@ -37,6 +37,15 @@ void OutsideRequests::endProgram() {
         window->close();
     else
         shell.endProgram(); // still starting: the user has changed nothing yet
+}
+
+// A logout asks every program to save its data first, and may still be
+// cancelled: the list is stored as the close would store it, and the
+// program goes on. When the session really ends, the session manager's
+// end (or SIGTERM) closes the window as usual.
+void OutsideRequests::storeForSessionEnd() {
+    if (!m_ending && shownWindow())
+        m_form1.StoreForSessionEnd();
 }
 
 void OutsideRequests::bringToFront() {

@@ -8,6 +8,7 @@
 #include "../platform/settings/SettingsStore.h"
 #include "../platform/shell/DesktopShell.h"
 #include "../platform/word/automation/Application.h"
+#include "Leftovers.h"
 #include "OutsideRequests.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
     if (!instance.claim())
         return 0;
+    app::deleteLeftoversOfEndedRuns(instance);
     platform::QtMessageService messages;
     platform::DesktopShell shell;
     platform::SettingsStore settings;

@@ -3,6 +3,7 @@
 #include "AgendaList.h"
 #include "AgendaListCodec.h"
 #include "MeetingKeys.h"
+#include "RecoveryFile.h"
 
 #include "../app/Constants.h"
 #include "../app/ErrorTrap.h"
@@ -27,6 +28,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <optional>
+#include <utility>
+
 using app::ErrorTrap;
 using platform::MsgButtons;
 using platform::MsgIcon;
@@ -40,6 +44,7 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     connectHandlers();
     watchPointer();
     txtMeetingTitle->setFocus();
+    m_recovery = std::make_unique<entry::RecoveryFile>(*ListView1, services.settings.fileName());
 }
 
 Form1::~Form1() = default;
@@ -92,13 +97,41 @@ void Form1::Form_Load() {
     if (trap.test(104, [&] { return Main::FileExists(hand); }))
         trap.step(106, [&] { setMouseIcon(platform::loadCursorFile(hand)); });
     trap.step(108, [&] { Main::VisitHomePageAtRandom(m_services.shell, m_services.random); });
-    m_storeWrites.announceSetAside();
     loadTextFields(trap);
     createListColumns(trap);
     QString stored;
     trap.step(158, [&] { stored = m_services.settings.read(Keys::Time); });
     DecodeAgendaList(trap, stored);
+    restoreRecoveredList(trap, stored);
     trap.step(178, [&] { checkWordAvailable(); });
+}
+
+// A run that ended without storing its list (killed, crashed, its display
+// gone) left the list it had in the recovery copy: that list comes back.
+void Form1::restoreRecoveredList(app::StepRunner& run, const QString& stored) {
+    const std::optional<QString> recovered = m_recovery->differingFrom(stored);
+    if (!recovered)
+        return;
+    ListView1->clear();
+    DecodeAgendaList(run, *recovered);
+    m_recoveredAtStart = true;
+}
+
+// What the start met is told once the window is on screen.
+void Form1::showEvent(QShowEvent* event) {
+    platform::FormWindow::showEvent(event);
+    QMetaObject::invokeMethod(this, &Form1::windowShown, Qt::QueuedConnection);
+}
+
+void Form1::windowShown() {
+    m_storeWrites.windowShown();
+    if (!std::exchange(m_recoveredAtStart, false))
+        return;
+    m_services.messages.notify(
+        QStringLiteral("Quillary did not end normally last time. The agenda list it had then "
+                       "was recovered from %1.")
+            .arg(m_recovery->path()),
+        MsgIcon::Exclamation);
 }
 
 void Form1::loadTextFields(app::StepRunner& run) {

@@ -26,6 +26,9 @@ class TabControl;
 namespace app {
 class StepRunner;
 }
+namespace entry {
+class RecoveryFile;
+}
 namespace preview {
 class GenerationResult;
 }
@@ -90,8 +93,13 @@ public:
 
     const app::Services& services() const { return m_services; }
 
+    // What the end of the run stores, without ending it (the session
+    // manager asks for it before a logout that may still be cancelled).
+    void StoreForSessionEnd();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -112,8 +120,13 @@ private:
     void appendAgendaRow(app::StepRunner& run, int firstLine,
                          const std::function<QString(int)>& field);
     void checkWordAvailable();
+    void restoreRecoveredList(app::StepRunner& run, const QString& stored);
+    void windowShown();
+    bool storeAgendaList(app::StepRunner& run);
 
     app::Services m_services;
     entry::StoreWrites m_storeWrites;
+    std::unique_ptr<entry::RecoveryFile> m_recovery;
+    bool m_recoveredAtStart = false;
     std::unique_ptr<Form2> m_form2;
 };

@@ -3,6 +3,7 @@
 
 #include "AgendaList.h"
 #include "MeetingKeys.h"
+#include "RecoveryFile.h"
 #include "SampleMeeting.h"
 
 #include "../app/ErrorTrap.h"
@@ -47,11 +48,26 @@ bool blankAfterTrim(const QString& text) {
 
 } // namespace
 
+// The list is stored; once it is, its recovery copy goes. A store the user
+// was told cannot be written is not told of again.
+bool Form1::storeAgendaList(app::StepRunner& run) {
+    QString encoded;
+    bool stored = false;
+    run.step(100, [&] { encoded = EncodedAgendaList(); });
+    run.step(112, [&] { stored = m_storeWrites.storeAtClose(entry::MeetingKeys::Time, encoded); });
+    if (stored)
+        m_recovery->discard();
+    return stored;
+}
+
+void Form1::StoreForSessionEnd() {
+    ErrorTrap trap = trapOf(m_services, "Form_QueryUnload");
+    storeAgendaList(trap);
+}
+
 void Form1::Form_QueryUnload() {
     ErrorTrap trap = trapOf(m_services, "Form_QueryUnload");
-    QString encoded;
-    trap.step(100, [&] { encoded = EncodedAgendaList(); });
-    trap.step(112, [&] { m_services.settings.write(entry::MeetingKeys::Time, encoded); });
+    storeAgendaList(trap);
     trap.step(114, [&] { m_services.shell.doEvents(); });
     trap.step(116, [&] { m_services.shell.doEvents(); });
     trap.step(118, [&] { m_services.shell.endProgram(); });

@@ -6,6 +6,8 @@
 
 #include "../platform/picture/Picture.h"
 
+#include <QList>
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +17,7 @@ class QAction;
 class QGroupBox;
 class QMenu;
 class QPrinter;
+class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class QScrollBar;
@@ -139,6 +142,11 @@ public:
     // 59 MB at 96 dpi; no side may exceed the page's longest side at 4.0.
     static constexpr int32_t kMaxDrawSide = 4 * 16838;
     static constexpr int64_t kMaxDrawArea = int64_t{4 * 12240} * (4 * 16838);
+    // The same bound in the pixels the canvas allocates (at 96 dpi a pixel
+    // is 15 twips square): on a denser screen, or one of a higher pixel
+    // ratio, the largest drawings are made with fewer pixels than the screen
+    // has rather than with more memory.
+    static constexpr int64_t kMaxDrawPixels = kMaxDrawArea / (15 * 15);
     static bool drawingFits(int32_t width, int32_t height);
 
 protected:
@@ -162,6 +170,8 @@ private:
     bool isWorkingCopy(const QString& target) const;
     void refuseWorkingCopy(const QString& target);
     bool pageViewEvent(QEvent* event);
+    void pageListKey(const QKeyEvent& key);
+    bool pageMenuEvent(QEvent* event);
     void showChosenPage();
     void onPointerMove(QWidget* over, const QMouseEvent& event);
     void baseSizeFromHolder();
@@ -169,5 +179,11 @@ private:
 
     app::Services m_services;
     Form1* m_entry = nullptr;
-    int m_zoomWheel = 0; // Ctrl+wheel turned since the last zoom step
+    int m_zoomWheel = 0;       // Ctrl+wheel turned since the last zoom step
+    QList<int> m_listKeysDown; // keys whose press the page list had
+    // A right-button press on the page view: where, whether it has become a
+    // drag, and whether its context menu waits for the release.
+    QPoint m_rightPressAt;
+    bool m_rightDragged = false;
+    bool m_menuOnRelease = false;
 };

@@ -15,10 +15,14 @@
 #include "../platform/word/paint/DocumentPages.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -76,6 +80,56 @@ void Form2::createSharingActions() {
         area->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(area, &QWidget::customContextMenuRequested, this,
                 [this, coordinates](QPoint at) { pageMenu->popup(coordinates->mapToGlobal(at)); });
+    }
+}
+
+// The page view drags with every button, so a right-button press only
+// marks where it was: the menu opens on the release of a click that did
+// not move, at the pointer, so no release can land on one of its entries.
+// The Menu key and Shift+F10 open it at once.
+bool Form2::pageMenuEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            m_rightPressAt = mouse->globalPosition().toPoint();
+            m_rightDragged = false;
+        }
+        return false;
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if ((mouse->buttons() & Qt::RightButton) &&
+            (mouse->globalPosition().toPoint() - m_rightPressAt).manhattanLength() >=
+                QApplication::startDragDistance())
+            m_rightDragged = true;
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && m_menuOnRelease && !m_rightDragged)
+            pageMenu->popup(mouse->globalPosition().toPoint());
+        if (mouse->button() == Qt::RightButton)
+            m_menuOnRelease = false;
+        return false;
+    }
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
+            return false;
+        pageMenu->popup(Picture2->mapToGlobal(Picture2->rect().center()));
+        return true;
+    }
+    case QEvent::ContextMenu:
+        if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)
+            return false;
+        if (QGuiApplication::mouseButtons() & Qt::RightButton) {
+            m_menuOnRelease = true;
+            return true;
+        }
+        return m_rightDragged; // a menu a system sends after a drag's release
+    default:
+        return false;
     }
 }
 

@@ -2,9 +2,10 @@
 // it, send it signals, start it twice, and read what it prints. Every message
 // box is printed as "box: <text>" instead of shown. One scripted action
 // after start-up: "entry" adds an agenda item, "preview" generates the
-// sample meeting. Prints "ready" (with the temporary document's path in
-// "preview") once the event loop runs, and "activated" when a later start
-// asked for the front.
+// sample meeting, "idle" does nothing. Prints "ready" (with the temporary
+// document's path in "preview", the agenda list in "idle") once the event
+// loop runs, and "activated" when a later start asked for the front.
+#include "app/Leftovers.h"
 #include "app/OutsideRequests.h"
 #include "entry/Form1.h"
 #include "platform/automation/AutomationRegistry.h"
@@ -61,6 +62,8 @@ void act(Form1& form1, const QString& mode) {
         form1.PushButton5_Click();
         form1.PushButton1_Click();
         say(QStringLiteral("ready ") + form1.form2().mWordFile);
+    } else {
+        say(QStringLiteral("ready ") + form1.EncodedAgendaList());
     }
 }
 
@@ -72,6 +75,7 @@ int main(int argc, char* argv[]) {
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
     if (!instance.claim())
         return 0;
+    app::deleteLeftoversOfEndedRuns(instance);
     PrintedMessages messages;
     platform::DesktopShell shell;
     platform::SettingsStore settings;

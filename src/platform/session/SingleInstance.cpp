@@ -8,7 +8,11 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
+
+#include <cerrno>
+#include <csignal>
 
 namespace platform {
 
@@ -26,9 +30,11 @@ QString namesBase(const QString& settingsFile) {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         return QString();
-    const QByteArray hash = QCryptographicHash::hash(canonicalSettingsPath(settingsFile).toUtf8(),
-                                                     QCryptographicHash::Sha256);
-    return runtime + QStringLiteral("/quillary-") + QString::fromLatin1(hash.toHex().left(16));
+    return runtime + QStringLiteral("/quillary-") + settingsFileKey(settingsFile);
+}
+
+bool processLives(qint64 pid) {
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 // How long a later start keeps trying to reach a program that holds the lock
@@ -36,6 +42,33 @@ QString namesBase(const QString& settingsFile) {
 constexpr int kReachMilliseconds = 5000;
 
 } // namespace
+
+QString settingsFileKey(const QString& settingsFile) {
+    const QByteArray hash = QCryptographicHash::hash(canonicalSettingsPath(settingsFile).toUtf8(),
+                                                     QCryptographicHash::Sha256);
+    return QString::fromLatin1(hash.toHex().left(16));
+}
+
+// Read only: the lock files of others are looked at, never taken, so that
+// no starting program can find one of them held by this check.
+bool SingleInstance::othersRunning() const {
+    if (m_base.isEmpty())
+        return false;
+    const QFileInfo own(lockFileName());
+    const QFileInfoList locks =
+        own.dir().entryInfoList({QStringLiteral("quillary-*.lock")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& lock : locks) {
+        if (lock.fileName() == own.fileName())
+            continue;
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (QLockFile(lock.filePath()).getLockInfo(&pid, &host, &application) &&
+            (host.isEmpty() || host == QSysInfo::machineHostName()) && processLives(pid))
+            return true;
+    }
+    return false;
+}
 
 SingleInstance::SingleInstance(const QString& settingsFile, QObject* parent)
     : QObject(parent), m_base(namesBase(settingsFile)) {}

@@ -10,6 +10,10 @@ class QLockFile;
 
 namespace platform {
 
+// A short name for the settings file at `settingsFile`, the same for every
+// spelling of its path: 16 hex digits of a hash of the resolved path.
+QString settingsFileKey(const QString& settingsFile);
+
 // One running program per settings file. The first start holds a lock file
 // and listens on a local socket, both named after the settings file's path
 // in the user's runtime folder; a later start for the same file finds the
@@ -28,6 +32,9 @@ public:
 
     QString lockFileName() const { return m_base + QStringLiteral(".lock"); }
     QString socketName() const { return m_base + QStringLiteral(".socket"); }
+    // True when a program of this user runs on another settings file: its
+    // lock is held by a live process.
+    bool othersRunning() const;
 
     // What a later start sends.
     static constexpr const char* kActivate = "activate\n";
