@@ -17,7 +17,8 @@ namespace app {
 // SIGINT and the session manager's end of session close the window the
 // user sees, as its close box would: the agenda list is stored, the
 // temporary document deleted, the program ends. A later start of the
-// program brings that window to the front.
+// program brings that window to the front; one given a file hands it over,
+// and the entry window opens it.
 class OutsideRequests final : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +26,9 @@ public:
 
     void endProgram();
     void bringToFront();
+    // From the preview, goes back to the entry window first, as "< Back"
+    // does; nothing while an agenda is being made.
+    void openFile(const QString& path);
 
 private:
     // The preview when it is shown, else the entry window when it is shown;
