@@ -39,6 +39,7 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     setTabOrder();
     connectHandlers();
     watchPointer();
+    createMenus();
     txtMeetingTitle->setFocus();
 }
 

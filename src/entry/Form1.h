@@ -12,6 +12,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
 class Form2;
@@ -90,6 +91,22 @@ public:
 
     const app::Services& services() const { return m_services; }
 
+    // Meeting files and calendar invitations (Form1Meetings.cpp). Opening
+    // replaces the meeting as typing would, as one step to undo; a file
+    // that cannot be read is reported once and changes nothing. True when
+    // the meeting was replaced.
+    bool openFile(const QString& path); // a meeting file or an invitation, by its kind
+    bool openMeetingFile(const QString& path);
+    bool importInvitationFile(const QString& path);
+    // The File menu's items.
+    void NewMeetingFromThisOne_Click();
+    void OpenMeeting_Click();
+    void SaveMeetingAs_Click();
+    void ImportInvitation_Click();
+    // Files opened or saved last, newest first.
+    QStringList recentFiles() const;
+    QMenu* recentMenu = nullptr;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,8 +129,13 @@ private:
     void appendAgendaRow(app::StepRunner& run, int firstLine,
                          const std::function<QString(int)>& field);
     void checkWordAvailable();
+    void createMenus();
+    void fillRecentMenu();
+    void rememberFile(const QString& path);
+    void refuseFile(const QString& path, const QString& why);
 
     app::Services m_services;
     entry::StoreWrites m_storeWrites;
     std::unique_ptr<Form2> m_form2;
+    QString m_meetingFile; // the meeting file last opened or saved, if any
 };

@@ -1,5 +1,6 @@
 // The running program as a child process of the test: ended by signals,
 // started twice on the same settings, taking over a crashed run's lock.
+#include "entry/MeetingFile.h"
 #include "platform/settings/SettingsStore.h"
 
 #include <QDir>
@@ -30,14 +31,16 @@ struct Scratch {
 
 class Program {
 public:
-    Program(const Scratch& s, const QString& mode, const QString& config = QString()) {
+    Program(const Scratch& s, const QString& mode, const QString& config = QString(),
+            const QString& file = QString()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_CONFIG_HOME", config.isEmpty() ? s.config() : config);
         env.insert("XDG_RUNTIME_DIR", s.runtime());
         env.insert("TEMP", s.temp());
         m_process.setProcessEnvironment(env);
-        m_process.start(QUILLARY_PROGRAM_CHILD, {mode});
+        m_process.start(QUILLARY_PROGRAM_CHILD,
+                        file.isEmpty() ? QStringList{mode} : QStringList{mode, file});
     }
     ~Program() {
         if (m_process.state() != QProcess::NotRunning) {
@@ -135,6 +138,34 @@ private slots:
         first.signal(SIGTERM);
         QVERIFY(first.endsCleanly());
         QCOMPARE(storedList(s), QString("9:00|Budget|Q3|Rm 1"));
+    }
+
+    void aFileGivenToASecondStartOpensInTheFirst() {
+        Scratch s;
+        const QString week1 = s.dir.filePath("week 1.quillary");
+        const QString invite = s.dir.filePath("invite.ics");
+        entry::Meeting meeting;
+        meeting.title = "Week 1";
+        meeting.items = {{"9:00", "Standing item", "", ""}};
+        QCOMPARE(entry::MeetingFile::save(week1, meeting), QString());
+        QFile ics(invite);
+        QVERIFY(ics.open(QIODevice::WriteOnly));
+        ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:x\r\n"
+                  "SUMMARY:Week 2\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        ics.close();
+
+        Program first(s, "open", QString(), week1);
+        QCOMPARE(first.waitForLine("opened"), QString("opened Week 1"));
+        Program second(s, "open", QString(), invite);
+        QVERIFY(second.endsCleanly());
+        QCOMPARE(first.waitForLine("opened"), QString("opened Week 2"));
+        QVERIFY2(!second.output().join('\n').contains("opened"),
+                 qPrintable(second.output().join('\n')));
+        first.signal(SIGTERM);
+        QVERIFY(first.endsCleanly());
+        // The invitation kept the agenda of the meeting file.
+        QCOMPARE(storedList(s), QString("9:00|Standing item||"));
+        QVERIFY2(first.boxes().isEmpty(), qPrintable(first.boxes().join('\n')));
     }
 
     void theLockOfACrashedRunIsTakenOver() {
