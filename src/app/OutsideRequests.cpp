@@ -17,9 +17,12 @@ OutsideRequests::OutsideRequests(Form1& form1, platform::SingleInstance* instanc
     if (qGuiApp)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
                 [this](QSessionManager&) { storeForSessionEnd(); });
-    if (instance)
+    if (instance) {
         connect(instance, &platform::SingleInstance::activationRequested, this,
                 &OutsideRequests::bringToFront);
+        connect(instance, &platform::SingleInstance::openRequested, this,
+                &OutsideRequests::openFile);
+    }
 }
 
 QWidget* OutsideRequests::shownWindow() const {
@@ -46,6 +49,17 @@ void OutsideRequests::endProgram() {
 void OutsideRequests::storeForSessionEnd() {
     if (!m_ending && shownWindow())
         m_form1.StoreForSessionEnd();
+}
+
+void OutsideRequests::openFile(const QString& path) {
+    if (m_ending || m_form1.mBusy) {
+        bringToFront();
+        return;
+    }
+    if (m_form1.hasForm2() && m_form1.form2().isVisible())
+        m_form1.form2().PushButton8_Click();
+    bringToFront();
+    m_form1.openFile(path);
 }
 
 void OutsideRequests::bringToFront() {

@@ -18,7 +18,8 @@ namespace app {
 // agenda list is stored, the temporary document deleted, the program ends.
 // The session manager's request to save before a logout stores the list
 // and nothing more, since the user may still cancel the logout. A later
-// start of the program brings that window to the front.
+// start of the program brings that window to the front; one given a file
+// hands it over, and the entry window opens it.
 class OutsideRequests final : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,9 @@ public:
     void endProgram();
     void storeForSessionEnd();
     void bringToFront();
+    // From the preview, goes back to the entry window first, as "< Back"
+    // does; nothing while an agenda is being made.
+    void openFile(const QString& path);
 
 private:
     // The preview when it is shown, else the entry window when it is shown;

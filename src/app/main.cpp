@@ -15,12 +15,14 @@
 #include <QRandomGenerator>
 
 int main(int argc, char* argv[]) {
-    if (const auto exitCode = app::commandLineExitCode(argc, argv))
+    QString file; // a meeting file or invitation to open
+    if (const auto exitCode = app::commandLineExitCode(argc, argv, file))
         return *exitCode;
     QApplication application(argc, argv);
-    // A second start for the same settings brings the first to the front.
+    // A second start for the same settings brings the first to the front,
+    // or hands it the file to open.
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
-    if (!instance.claim())
+    if (!instance.claim(file))
         return 0;
     app::deleteLeftoversOfEndedRuns(instance);
     platform::QtMessageService messages;
@@ -40,5 +42,7 @@ int main(int argc, char* argv[]) {
     if (shell.endRequested())
         return 0;
     form1.show();
+    if (!file.isEmpty())
+        outside.openFile(file);
     return application.exec();
 }

@@ -46,6 +46,7 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     setTabOrder();
     connectHandlers();
     watchPointer();
+    createMenus();
     txtMeetingTitle->setFocus();
     m_recovery = std::make_unique<entry::RecoveryFile>(*ListView1, services.settings.fileName());
 }

@@ -16,6 +16,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QUndoStack;
@@ -123,6 +124,21 @@ public:
     // What the end of the run stores, without ending it (the session
     // manager asks for it before a logout that may still be cancelled).
     void StoreForSessionEnd();
+    // Meeting files and calendar invitations (Form1Meetings.cpp). Opening
+    // replaces the meeting as typing would, as one step to undo; a file
+    // that cannot be read is reported once and changes nothing. True when
+    // the meeting was replaced.
+    bool openFile(const QString& path); // a meeting file or an invitation, by its kind
+    bool openMeetingFile(const QString& path);
+    bool importInvitationFile(const QString& path);
+    // The File menu's items.
+    void NewMeetingFromThisOne_Click();
+    void OpenMeeting_Click();
+    void SaveMeetingAs_Click();
+    void ImportInvitation_Click();
+    // Files opened or saved last, newest first.
+    QStringList recentFiles() const;
+    QMenu* recentMenu = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -156,6 +172,10 @@ private:
     void restoreRecoveredList(app::StepRunner& run, const QString& stored);
     void windowShown();
     bool storeAgendaList(app::StepRunner& run);
+    void createMenus();
+    void fillRecentMenu();
+    void rememberFile(const QString& path);
+    void refuseFile(const QString& path, const QString& why);
 
     app::Services m_services;
     entry::StoreWrites m_storeWrites;
@@ -171,4 +191,5 @@ private:
     int m_quiet = 0;
     // Typing in one box is one step until the focus moves or another step comes.
     int m_typingBurst = 0;
+    QString m_meetingFile; // the meeting file last opened or saved, if any
 };

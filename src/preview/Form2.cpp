@@ -30,6 +30,7 @@ Form2::Form2(const app::Services& services, QWidget* parent)
     watchPointer();
     createNavigationKeys();
     createSharingActions();
+    createMenus();
     Form_Load();
 }
 

@@ -127,6 +127,7 @@ public:
     void printAgenda();
     QAction* exportPdfAction = nullptr; // Ctrl+E
     QAction* printAction = nullptr;     // Ctrl+P
+    QAction* saveAction = nullptr;      // Ctrl+S, as PushButton6
     QMenu* pageMenu = nullptr;          // of the page view and the page list
 
     // The wheel over the page view: scrolls through the scroll bars (Shift:
@@ -164,6 +165,8 @@ private:
     void watchPointer();
     void createNavigationKeys();
     void createSharingActions();
+    void createMenus();
+    void ZoomActualSize();
     QString meetingTitle() const;
     QString writePdf(const QString& target);
     bool printPages(word::Layout& layout, QPrinter& printer, int pages);

@@ -8,6 +8,7 @@
 
 #include "ResultDocument.h"
 
+#include "../app/ShellUtilities.h"
 #include "../entry/Form1.h"
 #include "../platform/controls/PictureBox.h"
 #include "../platform/messages/MessageService.h"
@@ -26,7 +27,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -36,17 +36,6 @@ using platform::MsgButtons;
 using platform::MsgIcon;
 
 namespace {
-
-// A meeting title as a file name: no folder separators or control
-// characters, no leading dot, not too long; "Agenda" when nothing is left.
-QString fileNameFor(const QString& title) {
-    static const QRegularExpression unfit(QStringLiteral("[/\\\\\\x00-\\x1f\\x7f]+"));
-    QString name = QString(title).replace(unfit, QStringLiteral(" ")).simplified();
-    while (name.startsWith(QLatin1Char('.')))
-        name.remove(0, 1);
-    name = name.left(200).trimmed();
-    return name.isEmpty() ? QStringLiteral("Agenda") : name;
-}
 
 QString withPdfExtension(const QString& target) {
     return QFileInfo(target).suffix().isEmpty() ? target + QStringLiteral(".pdf") : target;
@@ -67,8 +56,8 @@ void Form2::createSharingActions() {
                              QKeySequence(Qt::CTRL | Qt::Key_E), &Form2::exportPdf);
     printAction = action(QStringLiteral("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P),
                          &Form2::printAgenda);
-    action(QStringLiteral("Save Results To Word File"), QKeySequence(Qt::CTRL | Qt::Key_S),
-           &Form2::PushButton6_Click);
+    saveAction = action(QStringLiteral("Save Results To Word File"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S), &Form2::PushButton6_Click);
     pageMenu = new QMenu(this);
     pageMenu->setObjectName(QStringLiteral("pageMenu"));
     pageMenu->addAction(exportPdfAction);
@@ -140,7 +129,8 @@ QString Form2::meetingTitle() const {
 void Form2::exportPdf() {
     const QString proposed =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(fileNameFor(meetingTitle()) + QStringLiteral(".pdf"));
+            .filePath(Main::FileNameFor(meetingTitle(), QStringLiteral("Agenda")) +
+                      QStringLiteral(".pdf"));
     QString target = m_services.shell.askSaveFileName(
         QStringLiteral("Export as PDF"), QStringLiteral("PDF Files (*.pdf)|*.pdf"), proposed);
     if (target.isEmpty())
@@ -187,7 +177,7 @@ void Form2::printAgenda() {
         preview::ResultDocument document(m_services.automation, mWordFile);
         const int pages = document.pageCount();
         QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(fileNameFor(meetingTitle()));
+        printer.setDocName(Main::FileNameFor(meetingTitle(), QStringLiteral("Agenda")));
         printer.setPageSize(word::pageSizeOf(document.layout().document().section));
         printer.setFullPage(true);
         printer.setFromTo(1, pages);

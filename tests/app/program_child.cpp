@@ -4,7 +4,10 @@
 // after start-up: "entry" adds an agenda item, "preview" generates the
 // sample meeting, "idle" does nothing. Prints "ready" (with the temporary
 // document's path in "preview", the agenda list in "idle") once the event
-// loop runs, and "activated" when a later start asked for the front.
+// loop runs, and "activated" when a later start asked for the front. A file
+// named after the mode is opened as the program opens the file it is started
+// with; "opened <meeting title>" follows each file opened, this one and those
+// later starts hand over.
 #include "app/Leftovers.h"
 #include "app/OutsideRequests.h"
 #include "entry/Form1.h"
@@ -72,8 +75,9 @@ void act(Form1& form1, const QString& mode) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("entry");
+    const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
-    if (!instance.claim())
+    if (!instance.claim(file))
         return 0;
     app::deleteLeftoversOfEndedRuns(instance);
     PrintedMessages messages;
@@ -95,10 +99,18 @@ int main(int argc, char* argv[]) {
     app::OutsideRequests outside(form1, &instance);
     QObject::connect(&instance, &platform::SingleInstance::activationRequested,
                      [] { say(QStringLiteral("activated")); });
+    const auto opened = [&form1] {
+        say(QStringLiteral("opened ") + form1.txtMeetingTitle->text());
+    };
+    QObject::connect(&instance, &platform::SingleInstance::openRequested, opened);
     form1.Form_Load();
     if (shell.endRequested())
         return 0;
     form1.show();
+    if (!file.isEmpty()) {
+        outside.openFile(file);
+        opened();
+    }
     QTimer::singleShot(0, &form1, [&] { act(form1, mode); });
     return application.exec();
 }

@@ -1,5 +1,6 @@
 // The running program as a child process of the test: ended by signals,
 // started twice on the same settings, taking over a crashed run's lock.
+#include "entry/MeetingFile.h"
 #include "platform/settings/SettingsStore.h"
 
 #include <QDir>
@@ -38,9 +39,10 @@ struct Scratch {
 
 class Program {
 public:
-    // On `display` (an X display name) when one is given, else offscreen.
+    // On `display` (an X display name) when one is given, else offscreen;
+    // `file` is handed to the program as the file it is started with.
     Program(const Scratch& s, const QString& mode, const QString& config = QString(),
-            const QString& display = QString()) {
+            const QString& file = QString(), const QString& display = QString()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
         if (!display.isEmpty())
@@ -50,7 +52,8 @@ public:
         env.insert("XDG_RUNTIME_DIR", s.runtime());
         env.insert("TEMP", s.temp());
         m_process.setProcessEnvironment(env);
-        m_process.start(QUILLARY_PROGRAM_CHILD, {mode});
+        m_process.start(QUILLARY_PROGRAM_CHILD,
+                        file.isEmpty() ? QStringList{mode} : QStringList{mode, file});
     }
     ~Program() {
         if (m_process.state() != QProcess::NotRunning) {
@@ -215,7 +218,7 @@ private slots:
         DisplayServer x;
         QVERIFY(x.start());
         {
-            Program lost(s, "entry", QString(), x.display());
+            Program lost(s, "entry", QString(), QString(), x.display());
             QCOMPARE(lost.waitForLine("ready"), QString("ready"));
             QTRY_COMPARE_WITH_TIMEOUT(s.recoveryFiles().size(), 1, 5000);
             x.kill();
@@ -247,6 +250,34 @@ private slots:
         QCOMPARE(QFile::exists(foreign), chowned);
         next.signal(SIGTERM);
         QVERIFY(next.endsCleanly());
+    }
+
+    void aFileGivenToASecondStartOpensInTheFirst() {
+        Scratch s;
+        const QString week1 = s.dir.filePath("week 1.quillary");
+        const QString invite = s.dir.filePath("invite.ics");
+        entry::Meeting meeting;
+        meeting.title = "Week 1";
+        meeting.items = {{"9:00", "Standing item", "", ""}};
+        QCOMPARE(entry::MeetingFile::save(week1, meeting), QString());
+        QFile ics(invite);
+        QVERIFY(ics.open(QIODevice::WriteOnly));
+        ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:x\r\n"
+                  "SUMMARY:Week 2\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        ics.close();
+
+        Program first(s, "open", QString(), week1);
+        QCOMPARE(first.waitForLine("opened"), QString("opened Week 1"));
+        Program second(s, "open", QString(), invite);
+        QVERIFY(second.endsCleanly());
+        QCOMPARE(first.waitForLine("opened"), QString("opened Week 2"));
+        QVERIFY2(!second.output().join('\n').contains("opened"),
+                 qPrintable(second.output().join('\n')));
+        first.signal(SIGTERM);
+        QVERIFY(first.endsCleanly());
+        // The invitation kept the agenda of the meeting file.
+        QCOMPARE(storedList(s), QString("9:00|Standing item||"));
+        QVERIFY2(first.boxes().isEmpty(), qPrintable(first.boxes().join('\n')))
     }
 
     void theLockOfACrashedRunIsTakenOver() {

@@ -78,7 +78,11 @@ SingleInstance::~SingleInstance() {
         m_server->close();
 }
 
-bool SingleInstance::claim() {
+QByteArray SingleInstance::openRequest(const QString& path) {
+    return "open " + path.toUtf8().toPercentEncoding("/") + '\n';
+}
+
+bool SingleInstance::claim(const QString& fileToOpen) {
     if (m_base.isEmpty())
         return true;
     m_lock = std::make_unique<QLockFile>(lockFileName());
@@ -90,7 +94,7 @@ bool SingleInstance::claim() {
     }
     if (m_lock->error() != QLockFile::LockFailedError)
         return true; // no lock can be kept here: run unguarded
-    if (!askRunningToActivate())
+    if (!askRunning(fileToOpen.isEmpty() ? QByteArray(kActivate) : openRequest(fileToOpen)))
         qWarning("Quillary already runs for this settings file and did not answer.");
     return false;
 }
@@ -113,24 +117,35 @@ void SingleInstance::acceptConnection() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
+            if (!socket->canReadLine() && socket->bytesAvailable() <= kMaxRequest)
                 return;
-            const QByteArray line = socket->readLine(64);
+            const QByteArray line = socket->readLine(kMaxRequest + 1);
             socket->disconnectFromServer();
-            if (line == kActivate)
-                emit activationRequested();
+            readRequest(line);
         });
     }
 }
 
-bool SingleInstance::askRunningToActivate() const {
+void SingleInstance::readRequest(const QByteArray& line) {
+    static const QByteArray open = "open ";
+    if (line == kActivate) {
+        emit activationRequested();
+    } else if (line.startsWith(open) && line.endsWith('\n')) {
+        const QString path =
+            QString::fromUtf8(QByteArray::fromPercentEncoding(line.sliced(5).chopped(1)));
+        if (!path.isEmpty())
+            emit openRequested(path);
+    }
+}
+
+bool SingleInstance::askRunning(const QByteArray& request) const {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kReachMilliseconds) {
         QLocalSocket socket;
         socket.connectToServer(socketName());
         if (socket.waitForConnected(1000)) {
-            socket.write(kActivate);
+            socket.write(request);
             const bool sent = socket.waitForBytesWritten(1000);
             socket.disconnectFromServer();
             return sent;

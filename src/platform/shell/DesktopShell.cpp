@@ -54,6 +54,16 @@ QString DesktopShell::askSaveFileName(const QString& title, const QString& filte
     return dialog.selectedFiles().constFirst();
 }
 
+QString DesktopShell::askOpenFileName(const QString& title, const QString& filter,
+                                      const QString& folder) {
+    QFileDialog dialog(QApplication::activeWindow(), title, folder, toQtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 bool DesktopShell::askPrint(QPrinter& printer, int pageCount) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setMinMax(1, pageCount);
