@@ -277,7 +277,7 @@ private slots:
         QVERIFY(first.endsCleanly());
         // The invitation kept the agenda of the meeting file.
         QCOMPARE(storedList(s), QString("9:00|Standing item||"));
-        QVERIFY2(first.boxes().isEmpty(), qPrintable(first.boxes().join('\n')))
+        QVERIFY2(first.boxes().isEmpty(), qPrintable(first.boxes().join('\n')));
     }
 
     void theLockOfACrashedRunIsTakenOver() {
