@@ -96,6 +96,9 @@ public:
     // What the end of the run stores, without ending it (the session
     // manager asks for it before a logout that may still be cancelled).
     void StoreForSessionEnd();
+    // The agenda list stored as the end of the run stores it: true when
+    // written; fails when the store fails and the user was not told yet.
+    bool StoreAgendaListAtEnd();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +126,7 @@ private:
     void restoreRecoveredList(app::StepRunner& run, const QString& stored);
     void windowShown();
     bool storeAgendaList(app::StepRunner& run);
+    bool storeEncodedList(const QString& encoded);
 
     app::Services m_services;
     entry::StoreWrites m_storeWrites;
