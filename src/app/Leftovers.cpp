@@ -22,16 +22,19 @@ bool ownedBy(const QString& path, mode_t type) {
            (info.st_mode & S_IFMT) == type && info.st_uid == ::geteuid();
 }
 
-bool isLeftoverName(const QString& name) {
+// The scratch picture's name is a common one: only a folder of the
+// program's own ("quillary…") holds it as the program's.
+bool isLeftoverName(const QString& name, bool programFolder) {
     static const QRegularExpression document(QStringLiteral("^ovelund[1-9]{8}\\.doc$"));
-    return name == QLatin1String("temp.bmp") || document.match(name).hasMatch();
+    return (programFolder && name == QLatin1String("temp.bmp")) || document.match(name).hasMatch();
 }
 
 void collect(const QString& folder, QStringList& found) {
     const QDir dir(folder);
+    const bool programFolder = dir.dirName().startsWith(QLatin1String("quillary"));
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QString path = dir.filePath(name);
-        if (isLeftoverName(name) && ownedBy(path, S_IFREG) && !found.contains(path))
+        if (isLeftoverName(name, programFolder) && ownedBy(path, S_IFREG) && !found.contains(path))
             found << path;
     }
 }

@@ -10,8 +10,9 @@ namespace app {
 
 // Files a run of the program leaves behind when it is killed, crashes or
 // loses its display: its temporary documents ("ovelund" and eight digits,
-// ".doc") and its page scratch picture ("temp.bmp"), in the temporary
-// folder, the private one, or a private "quillary…" folder inside either.
+// ".doc") in the temporary folder, the private one, or a "quillary…"
+// folder of this user's inside either, and its page scratch picture
+// ("temp.bmp") in such a "quillary…" folder.
 // Only regular files of this user count; links and other users' files are
 // never touched.
 QStringList leftoverFiles(const QStringList& folders);

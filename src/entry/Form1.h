@@ -124,6 +124,9 @@ public:
     // What the end of the run stores, without ending it (the session
     // manager asks for it before a logout that may still be cancelled).
     void StoreForSessionEnd();
+    // The agenda list stored as the end of the run stores it: true when
+    // written; fails when the store fails and the user was not told yet.
+    bool StoreAgendaListAtEnd();
     // Meeting files and calendar invitations (Form1Meetings.cpp). Opening
     // replaces the meeting as typing would, as one step to undo; a file
     // that cannot be read is reported once and changes nothing. True when
@@ -172,6 +175,7 @@ private:
     void restoreRecoveredList(app::StepRunner& run, const QString& stored);
     void windowShown();
     bool storeAgendaList(app::StepRunner& run);
+    bool storeEncodedList(const QString& encoded);
     void createMenus();
     void fillRecentMenu();
     void rememberFile(const QString& path);

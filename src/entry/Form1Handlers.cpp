@@ -38,15 +38,33 @@ ErrorTrap trapOf(const app::Services& services, const char* procedure) {
 
 } // namespace
 
-// The list is stored; once it is, its recovery copy goes. A store the user
-// was told cannot be written is not told of again.
+bool Form1::StoreAgendaListAtEnd() {
+    return storeEncodedList(EncodedAgendaList());
+}
+
+// The list is stored; once it is, its recovery copy goes. When it cannot
+// be, the copy is brought up to date instead. A store the user was told
+// cannot be written is not told of again; a new failure fails.
+bool Form1::storeEncodedList(const QString& encoded) {
+    bool stored = false;
+    try {
+        stored = m_storeWrites.storeAtClose(entry::MeetingKeys::Time, encoded);
+    } catch (...) {
+        m_recovery->writeNow();
+        throw;
+    }
+    if (stored)
+        m_recovery->discard();
+    else
+        m_recovery->writeNow();
+    return stored;
+}
+
 bool Form1::storeAgendaList(app::StepRunner& run) {
     QString encoded;
     bool stored = false;
     run.step(100, [&] { encoded = EncodedAgendaList(); });
-    run.step(112, [&] { stored = m_storeWrites.storeAtClose(entry::MeetingKeys::Time, encoded); });
-    if (stored)
-        m_recovery->discard();
+    run.step(112, [&] { stored = storeEncodedList(encoded); });
     return stored;
 }
 

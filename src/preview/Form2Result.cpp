@@ -113,7 +113,7 @@ void Form2::Form_QueryUnload() {
     trap.step(104, [&] { m_services.shell.doEvents(); });
     trap.step(106, [&] {
         if (m_entry)
-            m_services.settings.write(entry::MeetingKeys::Time, m_entry->EncodedAgendaList());
+            m_entry->StoreAgendaListAtEnd();
     });
 }
 

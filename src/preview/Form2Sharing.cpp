@@ -75,7 +75,7 @@ void Form2::createSharingActions() {
 // The page view drags with every button, so a right-button press only
 // marks where it was: the menu opens on the release of a click that did
 // not move, at the pointer, so no release can land on one of its entries.
-// The Menu key and Shift+F10 open it at once.
+// The Menu key and Shift+F10 open it at once, in the middle of the view.
 bool Form2::pageMenuEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -103,15 +103,19 @@ bool Form2::pageMenuEvent(QEvent* event) {
         return false;
     }
     case QEvent::KeyPress: {
+        // Some window systems follow the Menu key with a context-menu event
+        // of their own; the menu is then open already.
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
+        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (!menuKey && !shiftF10)
             return false;
         pageMenu->popup(Picture2->mapToGlobal(Picture2->rect().center()));
         return true;
     }
     case QEvent::ContextMenu:
         if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)
-            return false;
+            return pageMenu->isVisible();
         if (QGuiApplication::mouseButtons() & Qt::RightButton) {
             m_menuOnRelease = true;
             return true;

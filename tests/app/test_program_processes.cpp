@@ -111,6 +111,8 @@ public:
                 continue;
             m_server.start("Xvfb", {QString(":%1").arg(n), "-nolisten", "tcp", "-screen", "0",
                                     "1280x1024x24"});
+            if (!m_server.waitForStarted())
+                return false;
             QDeadlineTimer deadline(10000);
             while (!deadline.hasExpired() && m_server.state() == QProcess::Running &&
                    !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
@@ -119,14 +121,20 @@ public:
                 m_display = QString(":%1").arg(n);
                 return true;
             }
+            m_server.waitForFinished(); // the display was taken after all
         }
         return false;
     }
     QString display() const { return m_display; }
+    // Ends the server at once, as a crash or a closed session would, yet
+    // lets it remove its socket and lock.
     void kill() {
         if (m_server.state() != QProcess::NotRunning) {
-            m_server.kill();
-            m_server.waitForFinished();
+            m_server.terminate();
+            if (!m_server.waitForFinished(5000)) {
+                m_server.kill();
+                m_server.waitForFinished();
+            }
         }
     }
 
