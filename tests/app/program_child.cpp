@@ -2,13 +2,14 @@
 // it, send it signals, start it twice, and read what it prints. Every message
 // box is printed as "box: <text>" instead of shown. One scripted action
 // after start-up: "entry" adds an agenda item, "preview" generates the
-// sample meeting. Prints "ready" (with the temporary document's path in
-// "preview") once the event loop runs, and "activated" when a later start
-// asked for the front.
+// sample meeting (and prints "clipboard <changes> <text>": how often the
+// system clipboard changed meanwhile, and its text). Prints "ready" (with the temporary document's
+// path in "preview") once the event loop runs, and "activated" when a later start asked for the
+// front.
 #include "app/OutsideRequests.h"
 #include "entry/Form1.h"
 #include "platform/automation/AutomationRegistry.h"
-#include "platform/clipboard/SystemClipboard.h"
+#include "platform/clipboard/PrivateClipboard.h"
 #include "platform/messages/MessageService.h"
 #include "platform/session/SingleInstance.h"
 #include "platform/settings/SettingsStore.h"
@@ -17,6 +18,7 @@
 #include "preview/Form2.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -58,8 +60,15 @@ void act(Form1& form1, const QString& mode) {
         form1.PushButton2_Click();
         say(QStringLiteral("ready"));
     } else if (mode == QLatin1String("preview")) {
+        // What the user copied elsewhere stays on the clipboard, untouched.
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("copied elsewhere"));
+        int changes = 0;
+        QObject::connect(clipboard, &QClipboard::dataChanged, [&changes] { ++changes; });
         form1.PushButton5_Click();
         form1.PushButton1_Click();
+        QObject::disconnect(clipboard, &QClipboard::dataChanged, nullptr, nullptr);
+        say(QStringLiteral("clipboard %1 %2").arg(changes).arg(clipboard->text()));
         say(QStringLiteral("ready ") + form1.form2().mWordFile);
     }
 }
@@ -76,7 +85,7 @@ int main(int argc, char* argv[]) {
     platform::DesktopShell shell;
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
-    platform::SystemClipboard clipboard;
+    platform::PrivateClipboard clipboard;
     word::registerEngine(automation, clipboard);
     QRandomGenerator random(seedWithoutHomePage());
     const app::Services services{messages,
