@@ -2,7 +2,7 @@
 #include "../app/CommandLine.h"
 #include "../entry/Form1.h"
 #include "../platform/automation/AutomationRegistry.h"
-#include "../platform/clipboard/SystemClipboard.h"
+#include "../platform/clipboard/PrivateClipboard.h"
 #include "../platform/messages/QtMessageService.h"
 #include "../platform/session/SingleInstance.h"
 #include "../platform/settings/SettingsStore.h"
@@ -29,11 +29,14 @@ int main(int argc, char* argv[]) {
     platform::DesktopShell shell;
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
-    platform::SystemClipboard clipboard;
+    platform::PrivateClipboard clipboard;
     word::registerEngine(automation, clipboard);
-    const app::Services services{messages,  shell,
-                                 settings,  automation,
-                                 clipboard, *QRandomGenerator::global(),
+    const app::Services services{messages,
+                                 shell,
+                                 settings,
+                                 automation,
+                                 clipboard,
+                                 *QRandomGenerator::global(),
                                  QCoreApplication::applicationDirPath()};
 
     Form1 form1(services);

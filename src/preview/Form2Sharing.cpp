@@ -11,12 +11,14 @@
 #include "../app/ShellUtilities.h"
 #include "../entry/Form1.h"
 #include "../platform/controls/PictureBox.h"
+#include "../platform/files/FileReplacement.h"
 #include "../platform/messages/MessageService.h"
 #include "../platform/shell/Shell.h"
 #include "../platform/word/paint/DocumentPages.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +29,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -161,14 +164,11 @@ void Form2::exportPdf() {
 QString Form2::writePdf(const QString& target) {
     try {
         preview::ResultDocument document(m_services.automation, mWordFile);
-        QSaveFile file(target);
-        file.setDirectWriteFallback(true);
-        if (!file.open(QIODevice::WriteOnly))
-            return QStringLiteral("%1 could not be written: %2").arg(target, file.errorString());
-        if (!word::writePdf(document.layout(), file, meetingTitle()))
-            return QStringLiteral("%1 could not be written.").arg(target);
-        if (!file.commit())
-            return QStringLiteral("%1 could not be written: %2").arg(target, file.errorString());
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        if (!word::writePdf(document.layout(), pdf, meetingTitle()))
+            return QStringLiteral("The PDF of the agenda could not be made.");
+        platform::replaceFile(target, pdf.data());
         return {};
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());

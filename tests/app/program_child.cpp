@@ -2,17 +2,18 @@
 // it, send it signals, start it twice, and read what it prints. Every message
 // box is printed as "box: <text>" instead of shown. One scripted action
 // after start-up: "entry" adds an agenda item, "preview" generates the
-// sample meeting, "idle" does nothing. Prints "ready" (with the temporary
-// document's path in "preview", the agenda list in "idle") once the event
-// loop runs, and "activated" when a later start asked for the front. A file
-// named after the mode is opened as the program opens the file it is started
-// with; "opened <meeting title>" follows each file opened, this one and those
-// later starts hand over.
+// sample meeting (and prints "clipboard <changes> <text>": how often the
+// system clipboard changed meanwhile, and its text), "idle" does nothing.
+// Prints "ready" (with the temporary document's path in "preview", the
+// agenda list in "idle") once the event loop runs, and "activated" when a
+// later start asked for the front. A file named after the mode is opened as
+// the program opens the file it is started with; "opened <meeting title>"
+// follows each file opened, this one and those later starts hand over.
 #include "app/Leftovers.h"
 #include "app/OutsideRequests.h"
 #include "entry/Form1.h"
 #include "platform/automation/AutomationRegistry.h"
-#include "platform/clipboard/SystemClipboard.h"
+#include "platform/clipboard/PrivateClipboard.h"
 #include "platform/messages/MessageService.h"
 #include "platform/session/SingleInstance.h"
 #include "platform/settings/SettingsStore.h"
@@ -21,6 +22,7 @@
 #include "preview/Form2.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -62,8 +64,15 @@ void act(Form1& form1, const QString& mode) {
         form1.PushButton2_Click();
         say(QStringLiteral("ready"));
     } else if (mode == QLatin1String("preview")) {
+        // What the user copied elsewhere stays on the clipboard, untouched.
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("copied elsewhere"));
+        int changes = 0;
+        QObject::connect(clipboard, &QClipboard::dataChanged, [&changes] { ++changes; });
         form1.PushButton5_Click();
         form1.PushButton1_Click();
+        QObject::disconnect(clipboard, &QClipboard::dataChanged, nullptr, nullptr);
+        say(QStringLiteral("clipboard %1 %2").arg(changes).arg(clipboard->text()));
         say(QStringLiteral("ready ") + form1.form2().mWordFile);
     } else {
         say(QStringLiteral("ready ") + form1.EncodedAgendaList());
@@ -84,7 +93,7 @@ int main(int argc, char* argv[]) {
     platform::DesktopShell shell;
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
-    platform::SystemClipboard clipboard;
+    platform::PrivateClipboard clipboard;
     word::registerEngine(automation, clipboard);
     QRandomGenerator random(seedWithoutHomePage());
     const app::Services services{messages,

@@ -172,6 +172,8 @@ private slots:
     void aSignalWithThePreviewOpenDeletesTheDocument() {
         Scratch s;
         Program program(s, "preview");
+        // Generating never touched the system clipboard.
+        QCOMPARE(program.waitForLine("clipboard "), QString("clipboard 0 copied elsewhere"));
         const QString ready = program.waitForLine("ready ");
         const QString document = ready.mid(6);
         QVERIFY2(QFile::exists(document), qPrintable(program.output().join('\n')));
