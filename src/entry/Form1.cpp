@@ -18,6 +18,7 @@
 #include "../platform/shell/Shell.h"
 #include "../preview/Form2.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QGroupBox>
@@ -26,6 +27,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 using app::ErrorTrap;
 using platform::MsgButtons;
@@ -36,6 +38,7 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     : platform::FormWindow(parent), m_services(services),
       m_storeWrites(services.settings, services.messages) {
     createControls();
+    createEditing();
     setTabOrder();
     connectHandlers();
     watchPointer();
@@ -63,17 +66,17 @@ void Form1::connectHandlers() {
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
     connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
-    const auto store = [this](auto* box, const QString& key) {
-        connect(box, &std::remove_pointer_t<decltype(box)>::textChanged, this,
-                [this, key](const QString& text) { storeText(key, text); });
-    };
-    store(txtMeetingTitle, Keys::MeetingTitle);
-    store(txtDateOfMeeting, Keys::DateOfMeeting);
-    store(txtCalledBy, Keys::CalledBy);
-    store(txtAttendeeList, Keys::AttendeeList);
-    store(txtReadingList, Keys::ReadingList);
-    store(txtSuppliesList, Keys::SuppliesList);
-    store(txtAdditionalInstruction, Keys::AdditionalInstruction);
+    const QList<entry::MeetingTextBox> boxes = meetingTextBoxes();
+    for (int i = 0; i < boxes.size(); ++i) {
+        const auto changed = [this, i](const QString& text) { onMeetingTextChanged(i, text); };
+        if (auto* line = qobject_cast<QLineEdit*>(boxes[i].widget()))
+            connect(line, &QLineEdit::textChanged, this, changed);
+        else
+            connect(static_cast<platform::MultiLineTextBox*>(boxes[i].widget()),
+                    &platform::MultiLineTextBox::textChanged, this, changed);
+    }
+    // Typing in a box is one undo step until the focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingBurst; });
 }
 
 // Every change of a meeting text box is written to the store at once.
@@ -100,6 +103,8 @@ void Form1::Form_Load() {
     trap.step(158, [&] { stored = m_services.settings.read(Keys::Time); });
     DecodeAgendaList(trap, stored);
     trap.step(178, [&] { checkWordAvailable(); });
+    // What was loaded is where the user starts: nothing to undo.
+    m_undo->clear();
 }
 
 void Form1::loadTextFields(app::StepRunner& run) {
@@ -160,7 +165,8 @@ void Form1::appendAgendaRow(app::StepRunner& run, int firstLine,
     QTreeWidgetItem* row = nullptr;
     run.step(firstLine, [&] {
         const QString time = field(0);
-        row = new QTreeWidgetItem(ListView1, {time});
+        row = entry::AgendaList::makeRow({time});
+        ListView1->addTopLevelItem(row);
     });
     for (int column = 1; column <= 3; ++column) {
         run.step(firstLine + 2 * column, [&] {

@@ -2,20 +2,31 @@
 
 #include "../app/Services.h"
 #include "../platform/controls/FormWindow.h"
+#include "Meeting.h"
+#include "MeetingTextBox.h"
 #include "StoreWrites.h"
 
 #include <QList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
+class QUndoStack;
 class Form2;
+
+namespace entry {
+class AgendaEditor;
+class AgendaListView;
+struct MeetingState;
+} // namespace entry
 
 namespace platform {
 class MultiLineTextBox;
@@ -49,6 +60,22 @@ public:
     void txtMeetingTitle_GotFocus();
     void txtDateOfMeeting_GotFocus();
     void txtCalledBy_GotFocus();
+
+    // The whole meeting, read from the controls, which stay its record.
+    entry::Meeting meeting() const;
+    // Puts `meeting` into the controls; each text that changes is stored
+    // as typing stores it. Not an undo step.
+    void setMeeting(const entry::Meeting& meeting);
+    // The same, as one step the user can undo.
+    void replaceMeeting(const entry::Meeting& meeting, const QString& undoText);
+    // Every change of the meeting made through the window, typing included.
+    QUndoStack* undoStack();
+    // The agenda list's operations with their keys, in menu order (an
+    // action that isSeparator() between groups).
+    QList<QAction*> agendaActions() const;
+    // Runs `change` on the controls and keeps what it did to the meeting as
+    // one undo step named `undoText`.
+    void recordChange(const QString& undoText, const std::function<void()>& change);
 
     // The agenda list as stored under "Time" (a list of fields per item).
     QString EncodedAgendaList() const;
@@ -119,12 +146,18 @@ private:
     void createListsPanel();
     QLabel* addLabel(QWidget* panel, const QString& caption, int left, int top);
     void setTabOrder();
+    void createEditing();
+    QList<entry::MeetingTextBox> meetingTextBoxes() const;
+    void onMeetingTextChanged(int box, const QString& text);
+    entry::MeetingState state() const;
+    void applyState(const entry::MeetingState& state);
+    std::optional<entry::AgendaItem> takeEntryItem(app::StepRunner& run);
+    void tellIncomplete();
     void connectHandlers();
     void watchPointer();
     void loadTextFields(app::StepRunner& run);
     void createListColumns(app::StepRunner& run);
     void storeText(const QString& key, const QString& text);
-    void setMeetingTexts(app::StepRunner& run, const QStringList& texts);
     void onPointerMove(QObject* over);
     void appendAgendaRow(app::StepRunner& run, int firstLine,
                          const std::function<QString(int)>& field);
@@ -137,5 +170,14 @@ private:
     app::Services m_services;
     entry::StoreWrites m_storeWrites;
     std::unique_ptr<Form2> m_form2;
+    entry::AgendaListView* m_listView = nullptr;
+    QUndoStack* m_undo = nullptr;
+    entry::AgendaEditor* m_editor = nullptr;
+    // The texts of the seven boxes as last stored, for undoing typing.
+    QStringList m_boxTexts;
+    // Above zero while the window itself changes the meeting: no typing steps.
+    int m_quiet = 0;
+    // Typing in one box is one step until the focus moves or another step comes.
+    int m_typingBurst = 0;
     QString m_meetingFile; // the meeting file last opened or saved, if any
 };

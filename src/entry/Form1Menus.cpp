@@ -53,15 +53,11 @@ void Form1::createMenus() {
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    QAction* undo = undoStack()->createUndoAction(edit, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = undoStack()->createRedoAction(edit, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcut(QKeySequence::Redo);
-    for (QAction* a : {undo, redo})
-        a->setShortcutContext(Qt::WindowShortcut);
-    edit->addActions({undo, redo});
+    // The window's own undo and redo, whose keys work without the menu.
+    for (QAction* action : actions())
+        if (action->shortcut() == QKeySequence(QKeySequence::Undo) ||
+            action->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z))
+            edit->addAction(action);
     if (const QList<QAction*> agenda = agendaActions(); !agenda.isEmpty()) {
         edit->addSeparator();
         edit->addActions(agenda);
