@@ -49,7 +49,10 @@ void Form1::createMenus() {
     file->addSeparator();
     connect(addItem(file, tr("&Quit"), "quitAction", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
-    fillRecentMenu();
+    // Filled as it opens: an item is not deleted while it runs.
+    connect(recentMenu, &QMenu::aboutToShow, this, &Form1::fillRecentMenu);
+    recentMenu->setToolTipsVisible(true);
+    recentMenu->setEnabled(!recentFiles().isEmpty());
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
@@ -71,8 +74,6 @@ void Form1::createMenus() {
 }
 
 void Form1::fillRecentMenu() {
-    if (!recentMenu)
-        return;
     recentMenu->clear();
     const QStringList files = recentFiles();
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -83,6 +84,4 @@ void Form1::fillRecentMenu() {
         item->setData(path);
         connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
     }
-    recentMenu->setToolTipsVisible(true);
-    recentMenu->setEnabled(!files.isEmpty());
 }
