@@ -89,7 +89,7 @@ bool Form1::importInvitationFile(const QString& path) {
 void Form1::refuseFile(const QString& path, const QString& why) {
     if (!QFileInfo::exists(path))
         entry::RecentFiles(m_services.settings.fileName()).remove(path);
-    fillRecentMenu();
+    recentMenu->setEnabled(!recentFiles().isEmpty());
     m_services.messages.show(tr("%1 cannot be opened.\n\n%2").arg(QFileInfo(path).fileName(), why),
                              MsgButtons::Ok, MsgIcon::Exclamation);
 }
@@ -162,5 +162,5 @@ QStringList Form1::recentFiles() const {
 
 void Form1::rememberFile(const QString& path) {
     entry::RecentFiles(m_services.settings.fileName()).add(path);
-    fillRecentMenu();
+    recentMenu->setEnabled(true);
 }

@@ -49,19 +49,18 @@ void Form1::createMenus() {
     file->addSeparator();
     connect(addItem(file, tr("&Quit"), "quitAction", QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
-    fillRecentMenu();
+    // Filled as it opens: an item is not deleted while it runs.
+    connect(recentMenu, &QMenu::aboutToShow, this, &Form1::fillRecentMenu);
+    recentMenu->setToolTipsVisible(true);
+    recentMenu->setEnabled(!recentFiles().isEmpty());
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
-    QAction* undo = undoStack()->createUndoAction(edit, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = undoStack()->createRedoAction(edit, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcut(QKeySequence::Redo);
-    for (QAction* a : {undo, redo})
-        a->setShortcutContext(Qt::WindowShortcut);
-    edit->addActions({undo, redo});
+    // The window's own undo and redo, whose keys work without the menu.
+    for (QAction* action : actions())
+        if (action->shortcut() == QKeySequence(QKeySequence::Undo) ||
+            action->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z))
+            edit->addAction(action);
     if (const QList<QAction*> agenda = agendaActions(); !agenda.isEmpty()) {
         edit->addSeparator();
         edit->addActions(agenda);
@@ -75,8 +74,6 @@ void Form1::createMenus() {
 }
 
 void Form1::fillRecentMenu() {
-    if (!recentMenu)
-        return;
     recentMenu->clear();
     const QStringList files = recentFiles();
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -87,6 +84,4 @@ void Form1::fillRecentMenu() {
         item->setData(path);
         connect(item, &QAction::triggered, this, [this, path] { openFile(path); });
     }
-    recentMenu->setToolTipsVisible(true);
-    recentMenu->setEnabled(!files.isEmpty());
 }

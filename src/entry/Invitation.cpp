@@ -37,6 +37,46 @@ QString windowText(const char* value) {
     return t;
 }
 
+// ---- Parsing ----------------------------------------------------------
+
+// Hands libical the text a line at a time, as fgets() would.
+struct LineSource {
+    const char* at;
+    const char* end;
+};
+
+char* nextLine(char* out, size_t size, void* data) {
+    auto* source = static_cast<LineSource*>(data);
+    if (source->at >= source->end || size < 2)
+        return nullptr;
+    size_t n = 0;
+    while (source->at < source->end && n + 1 < size) {
+        const char c = *source->at++;
+        out[n++] = c;
+        if (c == '\n')
+            break;
+    }
+    out[n] = '\0';
+    return out;
+}
+
+// The whole text's components; of a file cut short (no END lines), what was
+// read of the components it opened.
+Component parse(const QByteArray& bytes) {
+    if (icalcomponent* whole = icalparser_parse_string(bytes.constData()))
+        return Component(whole);
+    icalparser* parser = icalparser_new();
+    LineSource source{bytes.constData(), bytes.constData() + qstrlen(bytes.constData())};
+    icalparser_set_gen_data(parser, &source);
+    Component root(icalparser_parse(parser, nextLine));
+    // What icalparser_clean() closes stays the parser's own: kept as a copy.
+    if (!root)
+        if (icalcomponent* open = icalparser_clean(parser))
+            root.reset(icalcomponent_new_clone(open));
+    icalparser_free(parser);
+    return root;
+}
+
 // ---- Which event ------------------------------------------------------
 
 // The calendar the text holds: the first, when the file joins several.
@@ -170,11 +210,21 @@ QString timeRange(const QLocale& locale, const Moment& start, const std::optiona
     return tr("%1, %2 \u2013 %3, %4").arg(day, from, longDate(locale, end->at.date()), to);
 }
 
+// DTEND, else DTSTART and DURATION; none when the event gives neither.
+std::optional<Moment> endOf(icalcomponent* event, const Moment& start, const QTimeZone& zone) {
+    if (icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY))
+        return moment(event, ICAL_DTEND_PROPERTY, icalcomponent_get_dtend(event), zone);
+    if (!icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY))
+        return std::nullopt;
+    const int seconds = icaldurationtype_as_int(icalcomponent_get_duration(event));
+    return Moment{start.at.addSecs(seconds), start.allDay};
+}
+
 std::optional<QString> when(icalcomponent* event, const QLocale& locale, const QTimeZone& zone) {
     const auto start = moment(event, ICAL_DTSTART_PROPERTY, icalcomponent_get_dtstart(event), zone);
     if (!start)
         return std::nullopt;
-    const auto end = moment(event, ICAL_DTEND_PROPERTY, icalcomponent_get_dtend(event), zone);
+    const auto end = endOf(event, *start, zone);
     return start->allDay ? dayRange(locale, *start, end) : timeRange(locale, *start, end);
 }
 
@@ -223,7 +273,7 @@ Invitation readInvitation(const QByteArray& bytes, const QLocale& locale, const 
     // A broken line is kept by libical as an error note on its component;
     // nothing it reports may end the program.
     icalerror_set_errors_are_fatal(0);
-    const Component root(icalparser_parse_string(bytes.constData()));
+    const Component root = parse(bytes);
     icalcomponent* calendar = root ? firstCalendar(root.get()) : nullptr;
     if (!calendar)
         return refused(notACalendar());

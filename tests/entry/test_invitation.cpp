@@ -17,7 +17,7 @@ QByteArray calendar(const QByteArray& events, const QByteArray& head = {}) {
     return text;
 }
 
-QByteArray event(const QByteArray& lines) {
+QByteArray vevent(const QByteArray& lines) {
     return "BEGIN:VEVENT\r\nUID:1@example.org\r\nDTSTAMP:20250101T000000Z\r\n" + lines +
            "END:VEVENT\r\n";
 }
@@ -51,15 +51,15 @@ private slots:
         // Folded lines (a space or a tab continues the line), escaped
         // commas, semicolons and line breaks; times in UTC.
         const auto inv = read(
-            calendar(event("SUMMARY:Budget\\, staffing and plans\r\n"
-                           "DTSTART:20250115T140000Z\r\nDTEND:20250115T153000Z\r\n"
-                           "ORGANIZER;CN=\"Dana Okafor\":mailto:dana@example.org\r\n"
-                           "ATTENDEE;CN=Ann Lee;ROLE=REQ-PARTICIPANT:mailto:ann@example.org\r\n"
-                           "ATTENDEE;RSVP=TRUE:MAILTO:bob@example.org\r\n"
-                           "ATTENDEE;CN=\"Ng, Cy\":mailto:cy@example.org\r\n"
-                           "LOCATION:Room 4\\, second floor\r\n"
-                           "DESCRIPTION:Please read the report before the meeting\\; it is lon\r\n"
-                           " g.\\nBring\r\n\t your laptop.\r\n"),
+            calendar(vevent("SUMMARY:Budget\\, staffing and plans\r\n"
+                            "DTSTART:20250115T140000Z\r\nDTEND:20250115T153000Z\r\n"
+                            "ORGANIZER;CN=\"Dana Okafor\":mailto:dana@example.org\r\n"
+                            "ATTENDEE;CN=Ann Lee;ROLE=REQ-PARTICIPANT:mailto:ann@example.org\r\n"
+                            "ATTENDEE;RSVP=TRUE:MAILTO:bob@example.org\r\n"
+                            "ATTENDEE;CN=\"Ng, Cy\":mailto:cy@example.org\r\n"
+                            "LOCATION:Room 4\\, second floor\r\n"
+                            "DESCRIPTION:Please read the report before the meeting\\; it is lon\r\n"
+                            " g.\\nBring\r\n\t your laptop.\r\n"),
                      "METHOD:REQUEST\r\n"));
         QVERIFY2(inv.error.isEmpty(), qPrintable(inv.error));
         QCOMPARE(inv.title, QString("Budget, staffing and plans"));
@@ -73,7 +73,7 @@ private slots:
 
     void organiserWithoutANameGivesTheAddress() {
         const auto inv = read(
-            calendar(event("DTSTART:20250115T140000Z\r\nORGANIZER:mailto:boss@example.org\r\n")));
+            calendar(vevent("DTSTART:20250115T140000Z\r\nORGANIZER:mailto:boss@example.org\r\n")));
         QCOMPARE(inv.caller, QString("boss@example.org"));
         QVERIFY(!inv.title && !inv.attendees && !inv.additional);
     }
@@ -84,8 +84,8 @@ private slots:
                                 "BEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
                                 "TZOFFSETFROM:-0500\r\nTZOFFSETTO:-0500\r\nTZNAME:EST\r\n"
                                 "END:STANDARD\r\nEND:VTIMEZONE\r\n";
-        const auto inv = read(calendar(event("DTSTART;TZID=Office Time:20250115T090000\r\n"
-                                             "DTEND;TZID=Office Time:20250115T100000\r\n"),
+        const auto inv = read(calendar(vevent("DTSTART;TZID=Office Time:20250115T090000\r\n"
+                                              "DTEND;TZID=Office Time:20250115T100000\r\n"),
                                        zone));
         QCOMPARE(inv.date, span(QDate(2025, 1, 15), QTime(15, 0), QTime(16, 0)));
     }
@@ -93,40 +93,49 @@ private slots:
     void zonesTheFileOnlyNames() {
         // An IANA name and a Windows name without VTIMEZONE; a time without
         // a zone is the user's own.
-        QCOMPARE(read(calendar(event("DTSTART;TZID=America/New_York:20250715T090000\r\n"))).date,
+        QCOMPARE(read(calendar(vevent("DTSTART;TZID=America/New_York:20250715T090000\r\n"))).date,
                  QString("%1, %2").arg(day(2025, 7, 15), clock(15, 0)));
-        QCOMPARE(read(calendar(event("DTSTART;TZID=Tokyo Standard Time:20250115T180000\r\n"))).date,
-                 QString("%1, %2").arg(day(2025, 1, 15), clock(10, 0)));
-        QCOMPARE(read(calendar(event("DTSTART:20250115T180000\r\n"))).date,
+        QCOMPARE(
+            read(calendar(vevent("DTSTART;TZID=Tokyo Standard Time:20250115T180000\r\n"))).date,
+            QString("%1, %2").arg(day(2025, 1, 15), clock(10, 0)));
+        QCOMPARE(read(calendar(vevent("DTSTART:20250115T180000\r\n"))).date,
                  QString("%1, %2").arg(day(2025, 1, 15), clock(18, 0)));
+    }
+
+    void aDurationInsteadOfAnEnd() {
+        QCOMPARE(read(calendar(vevent("DTSTART:20250115T140000Z\r\nDURATION:PT45M\r\n"))).date,
+                 span(QDate(2025, 1, 15), QTime(15, 0), QTime(15, 45)));
+        QCOMPARE(read(calendar(vevent("DTSTART;VALUE=DATE:20250310\r\nDURATION:P2D\r\n"))).date,
+                 QString("%1 \u2013 %2").arg(day(2025, 3, 10), day(2025, 3, 11)));
     }
 
     void aMeetingPastMidnightNamesBothDays() {
         const auto inv =
-            read(calendar(event("DTSTART:20250115T220000Z\r\nDTEND:20250116T010000Z\r\n")));
+            read(calendar(vevent("DTSTART:20250115T220000Z\r\nDTEND:20250116T010000Z\r\n")));
         QCOMPARE(inv.date, QString("%1, %2 \u2013 %3, %4")
                                .arg(day(2025, 1, 15), clock(23, 0), day(2025, 1, 16), clock(2, 0)));
     }
 
     void allDayEvents() {
-        QCOMPARE(read(calendar(event("DTSTART;VALUE=DATE:20250310\r\n"
-                                     "DTEND;VALUE=DATE:20250311\r\n")))
+        QCOMPARE(read(calendar(vevent("DTSTART;VALUE=DATE:20250310\r\n"
+                                      "DTEND;VALUE=DATE:20250311\r\n")))
                      .date,
                  day(2025, 3, 10));
-        QCOMPARE(read(calendar(event("DTSTART;VALUE=DATE:20250310\r\n"))).date, day(2025, 3, 10));
-        QCOMPARE(read(calendar(event("DTSTART;VALUE=DATE:20250310\r\n"
-                                     "DTEND;VALUE=DATE:20250313\r\n")))
+        QCOMPARE(read(calendar(vevent("DTSTART;VALUE=DATE:20250310\r\n"))).date, day(2025, 3, 10));
+        QCOMPARE(read(calendar(vevent("DTSTART;VALUE=DATE:20250310\r\n"
+                                      "DTEND;VALUE=DATE:20250313\r\n")))
                      .date,
                  QString("%1 \u2013 %2").arg(day(2025, 3, 10), day(2025, 3, 12)));
     }
 
     void aRecurringMeetingGivesItsFirstOccurrence() {
-        const QByteArray series = event("SUMMARY:Weekly\r\nDTSTART:20250106T090000Z\r\n"
-                                        "DTEND:20250106T100000Z\r\nRRULE:FREQ=WEEKLY;COUNT=10\r\n");
+        const QByteArray series =
+            vevent("SUMMARY:Weekly\r\nDTSTART:20250106T090000Z\r\n"
+                   "DTEND:20250106T100000Z\r\nRRULE:FREQ=WEEKLY;COUNT=10\r\n");
         // A changed occurrence written before its series is not the meeting.
         const QByteArray moved =
-            event("SUMMARY:Weekly (moved)\r\nRECURRENCE-ID:20250113T090000Z\r\n"
-                  "DTSTART:20250114T090000Z\r\nDTEND:20250114T100000Z\r\n");
+            vevent("SUMMARY:Weekly (moved)\r\nRECURRENCE-ID:20250113T090000Z\r\n"
+                   "DTSTART:20250114T090000Z\r\nDTEND:20250114T100000Z\r\n");
         const auto inv = read(calendar(moved + series));
         QCOMPARE(inv.title, QString("Weekly"));
         QCOMPARE(inv.date, span(QDate(2025, 1, 6), QTime(10, 0), QTime(11, 0)));
@@ -135,18 +144,18 @@ private slots:
     }
 
     void aCancelledMeetingIsSaidSo() {
-        const auto status = read(calendar(event("SUMMARY:Off\r\nSTATUS:CANCELLED\r\n")));
+        const auto status = read(calendar(vevent("SUMMARY:Off\r\nSTATUS:CANCELLED\r\n")));
         QCOMPARE(status.title, QString("Off"));
         QCOMPARE(status.notes.size(), 1);
         QVERIFY(status.notes[0].contains("cancelled"));
-        const auto method = read(calendar(event("SUMMARY:Off\r\n"), "METHOD:CANCEL\r\n"));
+        const auto method = read(calendar(vevent("SUMMARY:Off\r\n"), "METHOD:CANCEL\r\n"));
         QCOMPARE(method.notes, status.notes);
     }
 
     void severalEventsUseTheFirst() {
-        QByteArray second = event("SUMMARY:Second\r\n");
+        QByteArray second = vevent("SUMMARY:Second\r\n");
         second.replace("UID:1@", "UID:2@");
-        const auto inv = read(calendar(event("SUMMARY:First\r\n") + second));
+        const auto inv = read(calendar(vevent("SUMMARY:First\r\n") + second));
         QCOMPARE(inv.title, QString("First"));
         QCOMPARE(inv.notes.size(), 1);
         QVERIFY2(inv.notes[0].contains("2 events"), qPrintable(inv.notes[0]));
@@ -181,8 +190,8 @@ private slots:
         m.supplies = "Keep supplies";
         m.items = {{"9:00", "Kept", "", ""}};
         const Meeting after =
-            entry::withInvitation(m, read(calendar(event("SUMMARY:New title\r\n"
-                                                         "ATTENDEE:mailto:a@example.org\r\n"))));
+            entry::withInvitation(m, read(calendar(vevent("SUMMARY:New title\r\n"
+                                                          "ATTENDEE:mailto:a@example.org\r\n"))));
         QCOMPARE(after.title, QString("New title"));
         QCOMPARE(after.attendees, QString("a@example.org"));
         QCOMPARE(after.date, m.date);
