@@ -45,8 +45,11 @@ void sendMouseMove(QWidget* widget) {
     QCoreApplication::sendEvent(widget, &move);
 }
 
-void sendKeyRelease(QWidget* widget, int key, Qt::KeyboardModifiers modifiers,
-                    bool autoRepeat = false) {
+// A key pressed and released in `widget` (the release auto-repeated when asked).
+void pressAndRelease(QWidget* widget, int key, Qt::KeyboardModifiers modifiers,
+                     bool autoRepeat = false) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+    QCoreApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
     QCoreApplication::sendEvent(widget, &release);
 }
@@ -306,11 +309,11 @@ private slots:
                                       std::pair{int(Qt::Key_Shift), Qt::ShiftModifier}}) {
             form.PushButton2_Click();
             QCOMPARE(form.mZoom, 0.75f);
-            sendKeyRelease(form.ListView1, key, modifiers);
+            pressAndRelease(form.ListView1, key, modifiers);
             QCOMPARE(form.mZoom, 1.0f);
         }
         form.PushButton2_Click();
-        sendKeyRelease(form.ListView1, Qt::Key_Down, Qt::NoModifier, true);
+        pressAndRelease(form.ListView1, Qt::Key_Down, Qt::NoModifier, true);
         QCOMPARE(form.mZoom, 0.75f);
     }
 
