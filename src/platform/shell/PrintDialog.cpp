@@ -56,7 +56,7 @@ void PrintDialog::proposeDocumentPaper(QWidget& properties) {
             const QVariant data = sizes->itemData(i);
             if (!data.canConvert<QPageSize>() || !data.value<QPageSize>().isEquivalentTo(m_paper))
                 continue;
-            if (same < 0 || data.value<QPageSize>().key() == m_paper.key())
+            if (same < 0 || data.value<QPageSize>().key() == QPageSize::key(m_paper.id()))
                 same = i;
         }
         if (same >= 0)
