@@ -13,6 +13,7 @@
 #include "../platform/controls/PictureBox.h"
 #include "../platform/files/FileReplacement.h"
 #include "../platform/messages/MessageService.h"
+#include "../platform/shell/PrintJobAnswer.h"
 #include "../platform/shell/Shell.h"
 #include "../platform/word/paint/DocumentPages.h"
 
@@ -190,6 +191,8 @@ void Form2::printAgenda() {
         if (!printPages(document.layout(), printer, pages))
             failure =
                 QStringLiteral("The printer %1 could not be used.").arg(printer.printerName());
+        else if (const QString refusal = platform::printJobRefusal(printer); !refusal.isEmpty())
+            failure = QStringLiteral("%1: %2").arg(printer.printerName(), refusal);
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }

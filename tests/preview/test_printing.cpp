@@ -4,9 +4,18 @@
 #include "SharingFixture.h"
 #include "support/PrintService.h"
 
+#include "platform/shell/DesktopShell.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 using namespace std::chrono_literals;
 using testing::PdfFile;
@@ -55,6 +64,38 @@ std::function<bool(QPrinter&)> printToFile(const QString& path, int from, int to
         printer.setCollateCopies(collate);
         return true;
     };
+}
+
+// The queue as a system's cups-pdf queue is: default filters, A4 paper.
+const QString kPlainQueue = QStringLiteral("quillary-pdf-plain");
+
+// The real print dialog, answered by a user who chooses `queue` in the
+// printer list and prints; with a valid `paper`, the user first opens the
+// printer's properties, picks that paper there and confirms. `proposed`
+// gets the paper the properties showed as they opened.
+void answerPrintDialog(const QString& queue, const QPageSize& paper = QPageSize(),
+                       std::shared_ptr<QString> proposed = nullptr) {
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        printers->setCurrentIndex(printers->findText(queue));
+        if (paper.isValid()) {
+            QTimer::singleShot(0, [=] {
+                auto* properties = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                auto* sizes = properties->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+                if (proposed)
+                    *proposed = sizes->currentText();
+                for (int i = 0; i < sizes->count(); ++i)
+                    if (sizes->itemData(i).value<QPageSize>().isEquivalentTo(paper))
+                        sizes->setCurrentIndex(i);
+                properties->accept();
+            });
+            dialog->findChild<QPushButton*>(QStringLiteral("properties"))->click();
+        }
+        dialog->accept();
+    });
 }
 
 } // namespace
@@ -141,6 +182,61 @@ private slots:
         const QList<int> order{2, 3, 2, 3};
         for (int i = 0; i < order.size(); ++i)
             QCOMPARE(SharingRun::sorted(printed.words(i + 1)), engine[order[i] - 1]);
+    }
+
+    // The print dialog proposes the document's paper, not the queue's
+    // default; the user may choose another.
+    void theDialogKeepsTheDocumentsPaper_data() {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("printed");
+        QTest::newRow("paper not looked at") << int(QPageSize::Custom) << int(QPageSize::Letter);
+        QTest::newRow("Letter confirmed") << int(QPageSize::Letter) << int(QPageSize::Letter);
+        QTest::newRow("the user picks A4") << int(QPageSize::A4) << int(QPageSize::A4);
+    }
+    void theDialogKeepsTheDocumentsPaper() {
+        QFETCH(int, chosen);
+        QFETCH(int, printed);
+        QUILLARY_REQUIRE_PRINT_SERVICE();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        const auto proposed = std::make_shared<QString>();
+        answerPrintDialog(kPlainQueue,
+                          chosen == QPageSize::Custom ? QPageSize()
+                                                      : QPageSize(QPageSize::PageSizeId(chosen)),
+                          proposed);
+        QVERIFY(platform::DesktopShell().askPrint(printer, 2));
+        QCOMPARE(printer.printerName(), kPlainQueue);
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::PageSizeId(printed));
+        if (chosen != QPageSize::Custom) // the properties opened on the document's paper
+            QVERIFY2(proposed->contains(QStringLiteral("Letter")), qPrintable(*proposed));
+    }
+
+    // Through the real dialog and a queue with the default filter chain
+    // and A4 as its paper, a Letter agenda comes out on Letter, looking as
+    // the exported PDF does.
+    void aLetterAgendaComesOutOnLetterThroughAPlainQueue() {
+        QUILLARY_REQUIRE_PRINT_SERVICE();
+        SharingRun run(0, "en_US.UTF-8");
+        const QString title = QStringLiteral("Agenda-plain-queue");
+        run.g.form().txtMeetingTitle->setText(title);
+        run.g.t.shell.onPrint = [](QPrinter& printer) {
+            answerPrintDialog(kPlainQueue);
+            return platform::DesktopShell().askPrint(printer, 1);
+        };
+        run.preview->printAgenda();
+        QVERIFY2(run.g.t.messages.boxes.isEmpty(), qPrintable(run.g.t.messages.texts().join('|')));
+        const QString printed = testing::PrintService::waitForPdf(title, 60s, kPlainQueue);
+        QVERIFY2(!printed.isEmpty(), qPrintable(testing::PrintService::outputFolder()));
+        QCOMPARE(PdfFile(printed).pageSize, QStringLiteral("612 x 792 pts (letter)"));
+        const QString exported = run.g.temp.filePath(QStringLiteral("exported.pdf"));
+        run.g.t.shell.chooseNext(exported);
+        run.preview->exportPdf();
+        // Ghostscript in that chain redraws the glyphs at the queue's
+        // resolution, a pixel off here and there; a page shrunk onto other
+        // paper differs in far more.
+        const QImage a = pdfPage(printed, 1);
+        const QImage b = pdfPage(exported, 1);
+        QVERIFY2(difference(a, b) < 0.02, qPrintable(QString::number(difference(a, b))));
     }
 
     void aCancelledDialogPrintsNothing() {

@@ -25,9 +25,10 @@ QString unavailableReason();
 QString outputFolder();
 
 // The PDF file of the job titled `title` (letters, digits and '-' only:
-// cups-pdf names its files from the title) once the queue has finished it;
+// cups-pdf names its files from the title) once `printer` has finished it;
 // an empty string when it has not within `timeout`.
-QString waitForPdf(const QString& title, std::chrono::milliseconds timeout);
+QString waitForPdf(const QString& title, std::chrono::milliseconds timeout,
+                   const QString& printer = QString::fromLatin1(queue));
 
 } // namespace PrintService
 

@@ -1,11 +1,11 @@
 #include "DesktopShell.h"
 
 #include "../errors/RuntimeError.h"
+#include "PrintDialog.h"
 #include "SaveDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
 #include <QWidget>
@@ -61,11 +61,7 @@ QString DesktopShell::askOpenFileName(const QString& title, const QString& filte
 }
 
 bool DesktopShell::askPrint(QPrinter& printer, int pageCount) {
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setMinMax(1, pageCount);
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintCollateCopies |
-                      QAbstractPrintDialog::PrintShowPageSize);
+    PrintDialog dialog(printer, pageCount, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
 }
 
