@@ -5,6 +5,7 @@
 #include "platform/word/automation/Application.h"
 #include "platform/word/automation/Constants.h"
 #include "platform/word/automation/Document.h"
+#include "platform/word/layout/ParagraphLayout.h"
 #include "platform/word/paint/PageRenderer.h"
 #include "preview/PageLoop.h"
 #include "support/TypedAgenda.h"
@@ -75,6 +76,61 @@ void BM_PageRemovalLoop(benchmark::State& state) {
         pages, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PageRemovalLoop)->Arg(2)->Arg(40)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// One paragraph of `bytes` characters (a meeting title pasted in from a
+// long file), broken into lines for the page's width: words, or one word.
+void layoutLongParagraph(benchmark::State& state, const QString& sentence) {
+    word::RunProperties run;
+    run.font = QStringLiteral("Tahoma");
+    run.sizeHalfPoints = 28;
+    run.bold = true;
+    word::Paragraph paragraph;
+    paragraph.runs.push_back(
+        {run, sentence.repeated(state.range(0) / sentence.size() + 1).left(state.range(0))});
+    const word::Styles styles = word::defaultStyles();
+    word::FontCache fonts;
+    const word::ParagraphContext context{styles, nullptr, 9360, 720};
+    std::size_t lines = 0;
+    for (auto _ : state)
+        lines = word::layoutParagraph(paragraph, context, fonts)->lines.size();
+    state.counters["lines"] = double(lines);
+}
+void BM_LayoutLongParagraph(benchmark::State& state) {
+    layoutLongParagraph(state, QStringLiteral("The committee weighs each proposal against the "
+                                              "budget, the season and the supply of lobster. "));
+}
+void BM_LayoutLongWord(benchmark::State& state) {
+    layoutLongParagraph(state, QStringLiteral("Lobsterfisheries"));
+}
+// The agenda with a long meeting title, typed and paginated.
+void BM_AgendaLongTitle(benchmark::State& state) {
+    MeetingAgenda::MeetingData meeting = entry::sampleMeeting();
+    meeting.title = QStringLiteral("Lobster committee meeting on the budget and the season ")
+                        .repeated(state.range(0) / 55 + 1)
+                        .left(state.range(0));
+    for (auto _ : state) {
+        Agenda agenda(meeting);
+        benchmark::DoNotOptimize(agenda.doc->layout().pageCount());
+    }
+}
+BENCHMARK(BM_AgendaLongTitle)
+    ->Arg(32 << 10)
+    ->Arg(256 << 10)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+BENCHMARK(BM_LayoutLongParagraph)
+    ->Arg(64 << 10)
+    ->Arg(256 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_LayoutLongWord)
+    ->Arg(64 << 10)
+    ->Arg(256 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace
 

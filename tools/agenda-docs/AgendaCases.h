@@ -48,6 +48,11 @@ std::vector<Case> lineProbeCases();
 std::vector<Case> pageBreakProbeCases();
 std::vector<Case> fallbackProbeCases();
 
+// Items taller than a page, first and in the middle, one, two and five
+// pages tall; long tables of rows of varied heights; words longer than
+// their column.
+std::vector<Case> tallAndLongCases();
+
 // A run's formatting, and a paragraph of one run (none for empty text)
 // spaced `after` twips below and at `line` 240ths of a line; its mark
 // formatted as the run.

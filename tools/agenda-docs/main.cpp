@@ -145,8 +145,8 @@ int main(int argc, char** argv) {
     std::vector<agenda::Case> cases = agenda::comparisonCases();
     for (agenda::Case& c : agenda::fidelityCases())
         cases.push_back(std::move(c));
-    for (auto* more :
-         {agenda::lineProbeCases, agenda::pageBreakProbeCases, agenda::fallbackProbeCases})
+    for (auto* more : {agenda::lineProbeCases, agenda::pageBreakProbeCases,
+                       agenda::fallbackProbeCases, agenda::tallAndLongCases})
         for (agenda::Case& c : more())
             cases.push_back(std::move(c));
     for (const agenda::Case& c : cases) {

@@ -118,6 +118,38 @@ class WordLineFittingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aMegabyteParagraphIsLaidOutWholeAndInTime() {
+        // One word of a megabyte, and a megabyte of words: each line takes
+        // on where the one before ends, a word's lines are alike however
+        // far into the paragraph, and no line is cut where the text was
+        // laid out a part at a time. (The test's watchdog catches layout
+        // that grows with the square of the length.)
+        word::FontCache fonts;
+        const word::Styles styles = word::defaultStyles();
+        const FitCase c{"Tahoma", 28, true, "", 9360, 0};
+        const QString sentence = QStringLiteral("The committee weighs each proposal. ");
+        for (const QString& text : {QStringLiteral("a").repeated(1 << 20),
+                                    sentence.repeated((1 << 20) / sentence.size())}) {
+            const auto box = layOut(c, text, fonts, styles);
+            int start = 0;
+            for (const word::LineBox& line : box->lines) {
+                QCOMPARE(line.start, start);
+                start += int(line.text.size());
+            }
+            QCOMPARE(start, int(text.size()));
+            const std::size_t n = box->lines.size();
+            QVERIFY(n > 10000);
+            const bool oneWord = !text.contains(QLatin1Char(' '));
+            for (std::size_t i = 0; i + 1 < n; ++i) {
+                if (oneWord)
+                    QCOMPARE(box->lines[i].text.size(), box->lines[0].text.size());
+                else
+                    QVERIFY(box->lines[i].text.endsWith(QStringLiteral(". ")) ||
+                            box->lines[i].text.endsWith(QLatin1Char(' ')));
+            }
+        }
+    }
+
     void nearlyFullLinesBreakWhereLibreOfficeBreaksThem() {
         word::FontCache fonts;
         const word::Styles styles = word::defaultStyles();

@@ -2,6 +2,8 @@
 
 #include "platform/errors/RuntimeError.h"
 
+#include <algorithm>
+
 namespace word {
 
 namespace {
@@ -185,6 +187,44 @@ void Layout::placeParagraph(const ParagraphBox& box, std::shared_ptr<const Parag
     }
 }
 
+// The lines of each cell of `box` from `firsts` on (all of them when
+// empty) that fit between `textTop` and the page's end.
+std::vector<LineRange> Layout::fittingCellLines(const RowBox& box, const std::vector<int>& firsts,
+                                                int textTop, const Border& closing) const {
+    const int limit = m_doc.section.textHeight() - box.marginBottom - borderTwips(closing);
+    std::vector<LineRange> ranges;
+    for (std::size_t c = 0; c < box.cells.size(); ++c) {
+        const auto& lines = box.cells[c].lines;
+        const int first = firsts.empty() ? 0 : firsts[c];
+        const int shift =
+            first == 0 || at(first) >= lines.size() ? 0 : lines[at(first)].top - box.marginTop;
+        int end = first;
+        while (at(end) < lines.size()) {
+            const LineBox& line = lines[at(end)].box();
+            if (textTop + lines[at(end)].top - shift + line.height - line.surplus > limit)
+                break;
+            ++end;
+        }
+        ranges.push_back({first, keepCellLines(lines, first, end)});
+    }
+    return ranges;
+}
+
+// Widow control at the end of a cell's lines on a page: a paragraph's
+// last line does not go on alone. LibreOffice leaves a first line alone at
+// the end of the page.
+int Layout::keepCellLines(const std::vector<CellLine>& lines, int first, int end) {
+    if (at(end) >= lines.size() || end <= first)
+        return end;
+    const CellLine& next = lines[at(end)];
+    if (next.line == 0 || !next.paragraph->widowControl)
+        return end;
+    const int total = static_cast<int>(next.paragraph->lines.size());
+    if (total - next.line == 1)
+        --end; // no widow
+    return end;
+}
+
 void Layout::placeRow(const Table& table) {
     const int block = m_cursor.block;
     const int row = m_cursor.item;
@@ -198,26 +238,88 @@ void Layout::placeRow(const Table& table) {
     auto box = rowBox(block, row);
     const bool last = row == rows - 1;
     const Border above = row == 0 ? format.top : format.insideH;
-    const int height =
-        borderTwips(above) + box->contentHeight + (last ? borderTwips(format.bottom) : 0);
+    const int closing = last ? borderTwips(format.bottom) : 0;
+    const int height = borderTwips(above) + box->contentHeight + closing;
     const bool empty = !m_open;
     const int top = m_cursor.y + (row == 0 && !empty ? m_cursor.pendingAfter : 0);
-    if (!empty && top + height > m_doc.section.textHeight()) {
+    const int limit = m_doc.section.textHeight();
+    const bool continued = !m_cursor.cellLines.empty();
+    if (!continued && (top + height <= limit || (empty && box->cantSplit && height <= limit)))
+        return placeRowPart(format, box, top, above, {}, last);
+    // A row kept together goes to the next page, to be split there when
+    // it is taller than a page; one with a paragraph taller than the rest
+    // of this page is split where it stands, as LibreOffice does.
+    const bool splitsHere =
+        !box->cantSplit || (height > limit && box->tallestParagraph > limit - top);
+    if (!continued && !empty && !splitsHere) {
         ruleUnderSplit(format.insideH, row);
         closePage();
         return;
     }
+    std::vector<LineRange> part = fittingCellLines(
+        *box, m_cursor.cellLines, top + borderTwips(above), last ? format.bottom : format.insideH);
+    const bool any =
+        std::any_of(part.begin(), part.end(), [](const LineRange& r) { return r.end > r.first; });
+    if (!any && !empty) {
+        ruleUnderSplit(format.insideH, row);
+        closePage();
+        return;
+    }
+    if (!any)
+        for (std::size_t c = 0; c < part.size(); ++c)
+            part[c].end = std::min<int>(part[c].first + 1, box->cells[c].lines.size());
+    placeRowPart(format, box, top, above, std::move(part), last);
+}
+
+// Places the lines `part` of each cell of the row (all when empty); when
+// some cell's lines go on, the row's part is closed by the rule under it
+// and the page ends.
+void Layout::placeRowPart(const TableFormat& format, const std::shared_ptr<const RowBox>& box,
+                          int top, const Border& above, std::vector<LineRange> part, bool last) {
+    bool done = true;
+    int content = part.empty() ? box->contentHeight : 0;
+    QString text = part.empty() ? box->text : QString();
+    for (std::size_t c = 0; c < part.size(); ++c) {
+        const CellBox& cell = box->cells[c];
+        const LineRange range = part[c];
+        done &= at(range.end) == cell.lines.size();
+        if (range.end <= range.first)
+            continue;
+        const int shift = range.first == 0 ? 0 : cell.lines[at(range.first)].top - box->marginTop;
+        const CellLine& lastLine = cell.lines[at(range.end - 1)];
+        const int bottom = at(range.end) == cell.lines.size()
+                               ? cell.height
+                               : lastLine.top + lastLine.box().height + box->marginBottom;
+        content = std::max(content, bottom - shift);
+        for (int i = range.first; i < range.end; ++i)
+            text += cell.lines[at(i)].box().text + QLatin1Char('\n');
+    }
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    const Border& under = last ? format.bottom : format.insideH;
+    const int closing = done && !last ? 0 : borderTwips(under);
+    const int height = borderTwips(above) + content + closing;
     Page& page = openPage();
     const int x = m_doc.section.marginLeft + format.indent;
-    PageRow placed{box,          x,           top,          height,        above,
-                   std::nullopt, format.left, format.right, format.insideV};
-    if (last)
-        placed.below = format.bottom;
-    page.rows.push_back(placed);
+    PageRow placed{box,          x,           top,          height,         above,
+                   std::nullopt, format.left, format.right, format.insideV, {}};
+    if (last || !done)
+        placed.below = under;
+    std::vector<int> next;
+    if (!done)
+        for (const LineRange& range : part)
+            next.push_back(range.end);
+    placed.part = std::move(part);
+    page.rows.push_back(std::move(placed));
     const int right = box->cells.empty() ? 0 : box->cells.back().left + box->cells.back().width;
     page.right = std::max(page.right, x + right + borderTwips(format.right) / 2);
     page.bottom = std::max(page.bottom, top + height);
-    page.text += box->text + QLatin1Char('\n');
+    page.text += text + QLatin1Char('\n');
+    m_cursor.cellLines = std::move(next);
+    if (!done) {
+        closePage();
+        return;
+    }
     m_cursor.y = top + height;
     m_cursor.pendingAfter = 0;
     if (last) {

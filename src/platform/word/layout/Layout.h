@@ -46,11 +46,19 @@ private:
         int y = 0;
         int pendingAfter = 0;
         bool done = false;
+        // Of a table row going on from the page before: each cell's first
+        // line still to place.
+        std::vector<int> cellLines;
     };
 
     bool paginateNext();
     void placeParagraph(const ParagraphBox& box, std::shared_ptr<const ParagraphBox> shared);
     void placeRow(const Table& table);
+    std::vector<LineRange> fittingCellLines(const RowBox& box, const std::vector<int>& firsts,
+                                            int textTop, const Border& closing) const;
+    static int keepCellLines(const std::vector<CellLine>& lines, int first, int end);
+    void placeRowPart(const TableFormat& format, const std::shared_ptr<const RowBox>& box, int top,
+                      const Border& above, std::vector<LineRange> part, bool last);
     void ruleUnderSplit(const Border& insideH, int nextRow);
     void closePage();
     Page& openPage();

@@ -19,11 +19,18 @@ int contentEnd(const QString& text, int from, int to) {
     return to;
 }
 
+// Line break opportunities depend on a few characters around them: the
+// finder reads a window of the text, not the whole paragraph, once a line.
 bool isLineBoundary(const QString& text, int pos) {
+    constexpr int kContext = 64;
     if (pos <= 0 || pos >= text.size())
         return true;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
-    finder.setPosition(pos);
+    int from = std::max(0, pos - kContext);
+    if (from > 0 && text.at(from).isLowSurrogate())
+        --from;
+    const int to = std::min(static_cast<int>(text.size()), pos + kContext);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, QStringView(text).mid(from, to - from));
+    finder.setPosition(pos - from);
     return finder.isAtBoundary();
 }
 
@@ -56,7 +63,8 @@ bool fitsWhole(const QTextLine& line, const FitPortion& portion, int from, qint6
 // start (after a tab carried from the line above).
 int measureFromLastTab(const QTextLine& line, const QString& text, int from, int to,
                        qint64& sixths) {
-    const int tab = static_cast<int>(text.lastIndexOf(QLatin1Char('\t'), to - 1));
+    const qsizetype inLine = QStringView(text).mid(from, to - from).lastIndexOf(u'\t');
+    const int tab = inLine < 0 ? -1 : from + static_cast<int>(inLine);
     if (tab < from) {
         sixths = std::llround(line.x() * 6);
         return from;
@@ -99,8 +107,9 @@ bool lineFits(const QTextLine& line, const QString& text, int contentEnd, int wi
             break;
         // A tab ends a portion too.
         const int start = std::max(from, portion.start);
-        const int tabAfter = static_cast<int>(text.indexOf(QLatin1Char('\t'), start));
-        const FitPortion rest{start, tabAfter >= 0 ? std::min(tabAfter, portion.end) : portion.end,
+        const qsizetype tab =
+            QStringView(text).mid(start, std::max(0, portion.end - start)).indexOf(u'\t');
+        const FitPortion rest{start, tab >= 0 ? start + static_cast<int>(tab) : portion.end,
                               portion.lineHeight};
         const bool last = rest.end >= contentEnd;
         qint64 sixths = 0;

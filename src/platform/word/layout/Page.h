@@ -16,6 +16,12 @@ struct PageLine {
     int y = 0;
 };
 
+// Lines [first, end) of a cell (of CellBox::lines).
+struct LineRange {
+    int first = 0;
+    int end = 0;
+};
+
 // A table row on a page with the rules drawn around it.
 struct PageRow {
     std::shared_ptr<const RowBox> row;
@@ -27,6 +33,22 @@ struct PageRow {
     // row of a page when the table goes on on the next one.
     std::optional<Border> below;
     Border left, right, insideV;
+    // Of a row split over pages, each cell's lines on this page, the first
+    // of them at the cell's top margin; empty when the whole row is here.
+    std::vector<LineRange> part;
+
+    LineRange linesOf(std::size_t cell) const {
+        return part.empty() ? LineRange{0, static_cast<int>(row->cells[cell].lines.size())}
+                            : part[cell];
+    }
+    // How far the cell's lines are drawn above where the whole row has them.
+    int shiftOf(std::size_t cell) const {
+        const LineRange range = linesOf(cell);
+        const auto& lines = row->cells[cell].lines;
+        return range.first == 0 || range.first >= static_cast<int>(lines.size())
+                   ? 0
+                   : lines[static_cast<std::size_t>(range.first)].top - row->marginTop;
+    }
 };
 
 struct Page {

@@ -159,6 +159,96 @@ QList<QTextOption::Tab> defaultStops(int distance, int width) {
     return stops;
 }
 
+// Paragraphs longer than twice this are laid out a window of text at a
+// time: Qt looks for the end of a word too long for its line over all of
+// that word, so one paragraph-long word would cost the square of its
+// length.
+constexpr int kWindow = 4096;
+
+// A paragraph's text with its spans and portions, and what its lines
+// depend on.
+struct TextWindow {
+    const QString& text;
+    const std::vector<RunSpan>& spans;
+    const std::vector<FitPortion>& portions;
+    const ResolvedParagraph& format;
+    const ParagraphContext& context;
+};
+
+// The spans and portions of [from, to), counted from `from`.
+std::vector<RunSpan> spansIn(const std::vector<RunSpan>& spans, int from, int to) {
+    std::vector<RunSpan> inside;
+    for (const RunSpan& span : spans) {
+        const int a = std::max(from, span.start);
+        const int b = std::min(to, span.start + span.length);
+        if (a < b) {
+            inside.push_back(span);
+            inside.back().start = a - from;
+            inside.back().length = b - a;
+        }
+    }
+    return inside;
+}
+
+std::vector<FitPortion> portionsIn(const std::vector<FitPortion>& portions, int from, int to) {
+    std::vector<FitPortion> inside;
+    for (const FitPortion& portion : portions)
+        if (std::max(from, portion.start) < std::min(to, portion.end))
+            inside.push_back({std::max(from, portion.start) - from,
+                              std::min(to, portion.end) - from, portion.lineHeight});
+    return inside;
+}
+
+// Lays out the lines of text [from, to) into `box`, the first starting at
+// `indent`. Unless the window reaches the paragraph's end, its last line
+// (which the window may cut short) is left to the next window, whose
+// start is returned, and `indent` is where that line starts.
+int layoutWindow(ParagraphBox& box, const TextWindow& whole, int from, int to, qreal& indent,
+                 FontCache& fonts) {
+    const bool final = to >= whole.text.size();
+    const QString text = final && from == 0 ? whole.text : whole.text.mid(from, to - from);
+    const std::vector<RunSpan> spans = spansIn(whole.spans, from, to);
+    const std::vector<FitPortion> portions = portionsIn(whole.portions, from, to);
+    QTextLayout layout(text, fonts.font(spans.front().format.font, spans.front().format.halfPoints,
+                                        spans.front().format.bold));
+    QList<QTextLayout::FormatRange> ranges;
+    for (const RunSpan& span : spans) {
+        QTextCharFormat f;
+        f.setFont(fonts.font(span.family(), span.format.halfPoints, span.bold()));
+        ranges.append({span.start, span.length, f});
+    }
+    layout.setFormats(ranges);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTabStopDistance(whole.context.tabStop);
+    if (text.contains(QLatin1Char('\t')))
+        option.setTabs(defaultStops(whole.context.tabStop, whole.context.width));
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const std::size_t before = box.lines.size();
+    int lastStart = 0;
+    qreal lastIndent = indent;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        lastStart = line.textStart();
+        lastIndent = indent;
+        line.setPosition(QPointF(indent, 0));
+        indent =
+            fitLine(line, text, whole.context.width, portions, fonts) ? whole.context.tabStop : 0;
+        LineBox boxLine;
+        boxLine.start = from + line.textStart();
+        boxLine.text = text.mid(line.textStart(), line.textLength());
+        fillLine(boxLine, line, spans, whole.format, whole.context, fonts);
+        applySpacing(boxLine, whole.format);
+        box.lines.push_back(std::move(boxLine));
+    }
+    layout.endLayout();
+    if (final || box.lines.size() - before < 2)
+        return to;
+    box.lines.pop_back();
+    indent = lastIndent;
+    return from + lastStart;
+}
+
 } // namespace
 
 int ParagraphBox::linesHeight() const {
@@ -187,35 +277,18 @@ layoutParagraph(const Paragraph& paragraph, const ParagraphContext& context, Fon
         return box;
     }
     const QString text = paragraph.text();
-    QTextLayout layout(text, fonts.font(spans.front().format.font, spans.front().format.halfPoints,
-                                        spans.front().format.bold));
-    QList<QTextLayout::FormatRange> ranges;
-    for (const RunSpan& span : spans) {
-        QTextCharFormat f;
-        f.setFont(fonts.font(span.family(), span.format.halfPoints, span.bold()));
-        ranges.append({span.start, span.length, f});
-    }
-    layout.setFormats(ranges);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(context.tabStop);
-    if (text.contains(QLatin1Char('\t')))
-        option.setTabs(defaultStops(context.tabStop, context.width));
-    layout.setTextOption(option);
     const std::vector<FitPortion> portions = portionsOf(spans, fonts);
-    layout.beginLayout();
+    const TextWindow whole{text, spans, portions, format, context};
     qreal indent = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setPosition(QPointF(indent, 0));
-        indent = fitLine(line, text, context.width, portions, fonts) ? context.tabStop : 0;
-        LineBox box_line;
-        box_line.start = line.textStart();
-        box_line.text = text.mid(line.textStart(), line.textLength());
-        fillLine(box_line, line, spans, format, context, fonts);
-        applySpacing(box_line, format);
-        box->lines.push_back(std::move(box_line));
+    for (int from = 0; from < text.size();) {
+        int to = static_cast<int>(text.size());
+        if (to - from > 2 * kWindow) {
+            to = from + kWindow;
+            if (text.at(to).isLowSurrogate())
+                ++to;
+        }
+        from = layoutWindow(*box, whole, from, to, indent, fonts);
     }
-    layout.endLayout();
     return box;
 }
 

@@ -26,6 +26,9 @@ std::shared_ptr<const RowBox> layoutRow(const Table& table, int rowIndex, const 
                                         const Styles& styles, int tabStop, FontCache& fonts) {
     auto row = std::make_shared<RowBox>();
     const Row& source = table.rows[static_cast<std::size_t>(rowIndex)];
+    row->marginTop = format.cellMargins.top;
+    row->marginBottom = format.cellMargins.bottom;
+    row->cantSplit = source.cantSplit;
     const int half = borderTwips(format.left) / 2;
     int left = half;
     QStringList text;
@@ -47,6 +50,12 @@ std::shared_ptr<const RowBox> layoutRow(const Table& table, int rowIndex, const 
         for (const Paragraph& p : cell.paragraphs) {
             auto laid = layoutParagraph(p, context, fonts);
             text << linesOf(*laid);
+            int top = y + laid->spacingBefore;
+            for (std::size_t i = 0; i < laid->lines.size(); ++i) {
+                box.lines.push_back({laid.get(), static_cast<int>(i), top});
+                top += laid->lines[i].height;
+            }
+            row->tallestParagraph = std::max(row->tallestParagraph, laid->linesHeight());
             box.paragraphs.push_back({laid, y});
             y = addExtent(y, laid->height());
         }

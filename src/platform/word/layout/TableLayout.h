@@ -12,6 +12,16 @@ struct PlacedParagraph {
     int y = 0;
 };
 
+// A line of a cell's paragraphs, its top below the cell's top (the cell's
+// top margin and the paragraph's spacing before included).
+struct CellLine {
+    const ParagraphBox* paragraph = nullptr;
+    int line = 0;
+    int top = 0;
+
+    const LineBox& box() const { return paragraph->lines[static_cast<std::size_t>(line)]; }
+};
+
 // One cell of a laid-out row, x from the table's left edge.
 struct CellBox {
     int left = 0;     // grid line on the cell's left
@@ -19,6 +29,7 @@ struct CellBox {
     int textLeft = 0; // where the text starts
     std::optional<Border> diagonalDown, diagonalUp;
     std::vector<PlacedParagraph> paragraphs;
+    std::vector<CellLine> lines; // of all its paragraphs, in order
     int height = 0;
 };
 
@@ -26,7 +37,10 @@ struct CellBox {
 struct RowBox {
     std::vector<CellBox> cells;
     int contentHeight = 0;
-    QString text; // cells' paragraphs, one per line
+    int marginTop = 0, marginBottom = 0; // of its cells
+    bool cantSplit = true;
+    int tallestParagraph = 0; // the height of its tallest paragraph's lines
+    QString text;             // cells' paragraphs, one per line
 };
 
 // The width a cell's text is laid out in from a grid column's width in

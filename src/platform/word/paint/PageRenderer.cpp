@@ -8,9 +8,8 @@ namespace word {
 
 namespace {
 
-void recordLine(platform::DisplayList& list, const PageLine& placed, QPointF origin) {
-    const LineBox& line = placed.paragraph->lines[static_cast<std::size_t>(placed.line)];
-    const QPointF at = origin + QPointF(placed.x, placed.y);
+void recordLine(platform::DisplayList& list, const LineBox& line, QPoint position, QPointF origin) {
+    const QPointF at = origin + QPointF(position);
     for (const GlyphPiece& piece : line.pieces)
         list.items.emplace_back(
             platform::GlyphItem{piece.glyphs, at + piece.offset, piece.color, piece.embolden});
@@ -18,14 +17,13 @@ void recordLine(platform::DisplayList& list, const PageLine& placed, QPointF ori
 
 void recordRowText(platform::DisplayList& list, const PageRow& placed, QPointF origin) {
     const int textTop = placed.y + borderTwips(placed.above);
-    for (const CellBox& cell : placed.row->cells) {
-        for (const PlacedParagraph& p : cell.paragraphs) {
-            int y = textTop + p.y + p.box->spacingBefore;
-            for (std::size_t i = 0; i < p.box->lines.size(); ++i) {
-                recordLine(list, PageLine{p.box, static_cast<int>(i), placed.x + cell.textLeft, y},
-                           origin);
-                y += p.box->lines[i].height;
-            }
+    for (std::size_t c = 0; c < placed.row->cells.size(); ++c) {
+        const CellBox& cell = placed.row->cells[c];
+        const LineRange range = placed.linesOf(c);
+        const int y = textTop - placed.shiftOf(c);
+        for (int i = range.first; i < range.end; ++i) {
+            const CellLine& line = cell.lines[static_cast<std::size_t>(i)];
+            recordLine(list, line.box(), QPoint(placed.x + cell.textLeft, y + line.top), origin);
         }
     }
 }
@@ -45,7 +43,8 @@ platform::Picture recordPage(const Page& page, const Section& section) {
     for (const PageRow& row : page.rows)
         rules.recordRow(row);
     for (const PageLine& line : page.lines)
-        recordLine(list, line, origin);
+        recordLine(list, line.paragraph->lines[static_cast<std::size_t>(line.line)],
+                   QPoint(line.x, line.y), origin);
     for (const PageRow& row : page.rows)
         recordRowText(list, row, origin);
     return platform::Picture(std::move(list));
