@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(recent.last(), s.path("week2.quillary"));
         QFile store(s.t.settingsFile);
         QVERIFY(store.open(QIODevice::ReadOnly));
-        QVERIFY(!store.readAll().contains("week"));
+        QVERIFY(!store.readAll().contains(".quillary"));
         // Open Recent, with the mouse.
         QMenu* file = openMenu(s.f.menuBar(), "&File");
         QTest::mouseClick(file, Qt::LeftButton, {},
