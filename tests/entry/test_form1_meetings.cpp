@@ -99,7 +99,13 @@ private slots:
         QCOMPARE(s.f.clientArea()->geometry().top(), bar->height());
         QCOMPARE(platform::pixelsToTwips(s.f.clientArea()->height(), 96), 8730.0);
         QCOMPARE(s.f.height(), s.f.clientArea()->height() + bar->height());
+        // Every control of the window moved into the client area.
+        for (QWidget* control : {static_cast<QWidget*>(s.f.PushButton1), s.f.PushButton4,
+                                 s.f.PushButton5, static_cast<QWidget*>(s.f.Frame1), s.f.Frame2,
+                                 s.f.Frame3, static_cast<QWidget*>(s.f.SSTab1)})
+            QCOMPARE(control->parentWidget(), s.f.clientArea());
         QCOMPARE(platform::twipsGeometry(s.f.PushButton1).topLeft(), QPoint(120, 120));
+        QCOMPARE(platform::twipsGeometry(s.f.SSTab1).topLeft(), QPoint(120, 3975));
         QCOMPARE(itemTexts(s.f.findChild<QMenu*>("fileMenu")),
                  QStringList({"New Meeting from This One", "Open Meeting\u2026", "Open Recent",
                               "Save Meeting As\u2026", "Import Invitation\u2026", "-", "Quit"}));
@@ -189,7 +195,7 @@ private slots:
         QCOMPARE(recent.last(), s.path("week2.quillary"));
         QFile store(s.t.settingsFile);
         QVERIFY(store.open(QIODevice::ReadOnly));
-        QVERIFY(!store.readAll().contains("week"));
+        QVERIFY(!store.readAll().contains(".quillary"));
         // Open Recent, with the mouse.
         QMenu* file = openMenu(s.f.menuBar(), "&File");
         QTest::mouseClick(file, Qt::LeftButton, {},

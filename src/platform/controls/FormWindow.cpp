@@ -58,7 +58,9 @@ void FormWindow::setMenuBar(QMenuBar* bar) {
     m_client->setObjectName(QStringLiteral("clientArea"));
     // Moves over the background reach the window's own handlers.
     m_client->setMouseTracking(true);
-    for (QObject* child : children()) {
+    // A copy: moving a control takes it out of the window's own list.
+    const QObjectList controls = children();
+    for (QObject* child : controls) {
         auto* control = qobject_cast<QWidget*>(child);
         if (!control || control == m_client || control == bar || control->isWindow())
             continue;
