@@ -87,7 +87,7 @@ int AgendaListView::dropRow(const QPoint& pos) const {
 }
 
 // The rows move through the window's own operation (one undo step); the
-// drag is told that nothing was moved away, so it removes nothing itself.
+// drag is told that nothing was dropped, so the view removes nothing itself.
 void AgendaListView::dropEvent(QDropEvent* event) {
     if (event->source() != this) {
         event->ignore();
@@ -95,7 +95,7 @@ void AgendaListView::dropEvent(QDropEvent* event) {
     }
     const int destination = dropRow(event->position().toPoint());
     const QList<int> rows = AgendaList::selectedRows(*this);
-    event->setDropAction(Qt::CopyAction);
+    event->setDropAction(Qt::IgnoreAction);
     event->accept();
     setState(NoState);
     viewport()->update();

@@ -26,8 +26,11 @@ public:
     // Dropping the dragged rows before the row at `destination`.
     void setRowsDropped(std::function<void(const QList<int>& rows, int destination)> dropped);
 
-    // Where the drop indicator of a running drag is.
-    DropIndicatorPosition dropIndicator() const { return dropIndicatorPosition(); }
+    // True while a drag shows its drop indicator as a line between two rows.
+    bool dropIndicatorBetweenRows() const {
+        return state() == DraggingState &&
+               (dropIndicatorPosition() == AboveItem || dropIndicatorPosition() == BelowItem);
+    }
     // The row a drop at `pos` (in viewport coordinates) puts the rows before.
     int dropRow(const QPoint& pos) const;
 
