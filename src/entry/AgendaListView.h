@@ -37,12 +37,16 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void openMenu(const QPoint& viewportPos);
 
     QMenu* m_menu;
+    QPoint m_dragPos;
     std::function<void(const QList<int>&, int)> m_dropped;
 };
 
