@@ -11,7 +11,8 @@
 namespace entry {
 
 AgendaEditor::AgendaEditor(QTreeWidget& list, Hooks hooks, QObject* parent)
-    : QObject(parent), m_list(list), m_hooks(std::move(hooks)) {
+    : QObject(parent), m_list(list), m_hooks(std::move(hooks)),
+      m_announce([](QAccessibleEvent& event) { QAccessible::updateAccessibility(&event); }) {
     m_edit = addAction(tr("Edit"), Qt::Key_F2, &AgendaEditor::editCurrent);
     addSeparator();
     m_needSelection << addAction(tr("Move Up"), Qt::ALT | Qt::Key_Up, &AgendaEditor::moveUp)
@@ -29,6 +30,10 @@ AgendaEditor::AgendaEditor(QTreeWidget& list, Hooks hooks, QObject* parent)
     m_needSelection << m_edit;
     connect(&m_list, &QTreeWidget::itemSelectionChanged, this, &AgendaEditor::updateActions);
     updateActions();
+}
+
+void AgendaEditor::setAnnouncer(std::function<void(QAccessibleEvent&)> announce) {
+    m_announce = std::move(announce);
 }
 
 QAction* AgendaEditor::addAction(const QString& text, const QKeySequence& key,
@@ -174,7 +179,7 @@ void AgendaEditor::show(const QList<int>& rows, bool inserted) {
     AgendaList::selectRows(m_list, rows);
     if (!rows.isEmpty())
         m_list.scrollToItem(m_list.topLevelItem(rows.first()));
-    if (rows.isEmpty() || !QAccessible::isActive())
+    if (rows.isEmpty())
         return;
     // A move is reported as the rows arriving at their new place.
     QAccessibleTableModelChangeEvent event(
@@ -184,9 +189,9 @@ void AgendaEditor::show(const QList<int>& rows, bool inserted) {
     event.setLastRow(rows.last());
     event.setFirstColumn(0);
     event.setLastColumn(AgendaList::kColumns - 1);
-    QAccessible::updateAccessibility(&event);
+    m_announce(event);
     QAccessibleEvent selection(&m_list, QAccessible::SelectionWithin);
-    QAccessible::updateAccessibility(&selection);
+    m_announce(selection);
 }
 
 } // namespace entry

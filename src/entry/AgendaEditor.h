@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QAccessibleEvent;
 class QAction;
 class QTreeWidget;
 
@@ -31,6 +32,10 @@ public:
     };
 
     AgendaEditor(QTreeWidget& list, Hooks hooks, QObject* parent = nullptr);
+
+    // Where moves and inserts are told to assistive technology (by default
+    // the platform's accessibility bridge).
+    void setAnnouncer(std::function<void(QAccessibleEvent&)> announce);
 
     // The operations in menu order, separators included.
     QList<QAction*> actions() const { return m_actions; }
@@ -61,6 +66,7 @@ private:
 
     QTreeWidget& m_list;
     Hooks m_hooks;
+    std::function<void(QAccessibleEvent&)> m_announce;
     QList<QAction*> m_actions;
     QAction* m_edit = nullptr;
     QList<QAction*> m_needSelection;

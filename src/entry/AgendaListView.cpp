@@ -3,11 +3,13 @@
 #include "AgendaList.h"
 
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 
 #include <utility>
 
@@ -86,8 +88,51 @@ int AgendaListView::dropRow(const QPoint& pos) const {
     }
 }
 
-// The rows move through the window's own operation (one undo step); the
-// drag is told that nothing was moved away, so it removes nothing itself.
+// The dragged rows, faded, beside and below the pointer, so that the drop
+// line under the pointer stays in sight. Nothing is removed when the drag
+// ends: the drop moves the rows.
+void AgendaListView::startDrag(Qt::DropActions supportedActions) {
+    const QList<int> rows = AgendaList::selectedRows(*this);
+    if (rows.isEmpty())
+        return;
+    QRect area;
+    for (int row : rows)
+        area |= visualItemRect(topLevelItem(row));
+    area &= viewport()->rect();
+    const QPixmap picture = viewport()->grab(area);
+    QPixmap faded(picture.size());
+    faded.setDevicePixelRatio(picture.devicePixelRatio());
+    faded.fill(Qt::transparent);
+    {
+        QPainter painter(&faded);
+        painter.setOpacity(0.7);
+        painter.drawPixmap(0, 0, picture);
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(model()->mimeData(selectedIndexes()));
+    drag->setPixmap(faded);
+    drag->setHotSpot(QPoint(-16, -12));
+    drag->exec(supportedActions, Qt::MoveAction);
+}
+
+void AgendaListView::dragMoveEvent(QDragMoveEvent* event) {
+    m_dragPos = event->position().toPoint();
+    QTreeWidget::dragMoveEvent(event);
+}
+
+// The drop line across the whole row, not only the column under the pointer.
+void AgendaListView::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    if (!dropIndicatorBetweenRows())
+        return;
+    const QRect row = visualItemRect(itemAt(m_dragPos));
+    const int y = dropIndicatorPosition() == AboveItem ? row.top() : row.bottom() + 1;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawLine(0, y, viewport()->width(), y);
+}
+
+// The rows move through the window's own operation (one undo step).
 void AgendaListView::dropEvent(QDropEvent* event) {
     if (event->source() != this) {
         event->ignore();
@@ -95,7 +140,7 @@ void AgendaListView::dropEvent(QDropEvent* event) {
     }
     const int destination = dropRow(event->position().toPoint());
     const QList<int> rows = AgendaList::selectedRows(*this);
-    event->setDropAction(Qt::CopyAction);
+    event->setDropAction(Qt::MoveAction);
     event->accept();
     setState(NoState);
     viewport()->update();

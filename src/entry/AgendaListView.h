@@ -26,20 +26,27 @@ public:
     // Dropping the dragged rows before the row at `destination`.
     void setRowsDropped(std::function<void(const QList<int>& rows, int destination)> dropped);
 
-    // Where the drop indicator of a running drag is.
-    DropIndicatorPosition dropIndicator() const { return dropIndicatorPosition(); }
+    // True while a drag shows its drop indicator as a line between two rows.
+    bool dropIndicatorBetweenRows() const {
+        return state() == DraggingState &&
+               (dropIndicatorPosition() == AboveItem || dropIndicatorPosition() == BelowItem);
+    }
     // The row a drop at `pos` (in viewport coordinates) puts the rows before.
     int dropRow(const QPoint& pos) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void openMenu(const QPoint& viewportPos);
 
     QMenu* m_menu;
+    QPoint m_dragPos;
     std::function<void(const QList<int>&, int)> m_dropped;
 };
 

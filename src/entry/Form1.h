@@ -76,6 +76,7 @@ public:
     // The agenda list's operations with their keys, in menu order (an
     // action that isSeparator() between groups).
     QList<QAction*> agendaActions() const;
+    entry::AgendaEditor& agendaEditor() { return *m_editor; }
     // Runs `change` on the controls and keeps what it did to the meeting as
     // one undo step named `undoText`.
     void recordChange(const QString& undoText, const std::function<void()>& change);
