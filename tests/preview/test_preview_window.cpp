@@ -39,9 +39,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-void sendMouseMove(QWidget* widget) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+void sendMouseMove(QWidget* widget, QPointF at = QPointF(3, 3)) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &move);
 }
 
@@ -344,7 +344,10 @@ private slots:
         for (QWidget* background : {static_cast<QWidget*>(&form), form.ListView1->viewport(),
                                     static_cast<QWidget*>(form.Frame1)}) {
             sendMouseMove(form.PushButton1);
-            sendMouseMove(background);
+            // On the window: below its menu bar, over the client area.
+            sendMouseMove(background, background == &form
+                                          ? QPointF(form.clientArea()->pos() + QPoint(3, 3))
+                                          : QPointF(3, 3));
             QCOMPARE(form.mousePointer(), int(platform::PointerDefault));
         }
         form.setMousePointer(platform::PointerBusy);
