@@ -29,9 +29,12 @@ int main(int argc, char* argv[]) {
     platform::AutomationRegistry automation;
     platform::SystemClipboard clipboard;
     word::registerEngine(automation, clipboard);
-    const app::Services services{messages,  shell,
-                                 settings,  automation,
-                                 clipboard, *QRandomGenerator::global(),
+    const app::Services services{messages,
+                                 shell,
+                                 settings,
+                                 automation,
+                                 clipboard,
+                                 *QRandomGenerator::global(),
                                  QCoreApplication::applicationDirPath()};
 
     Form1 form1(services);
