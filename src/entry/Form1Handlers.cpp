@@ -227,14 +227,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::MouseMove) {
         // A move that a control passed on to its container belongs to the control.
         auto* control = static_cast<QWidget*>(watched);
-        if (!control->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        if (!controlAt(control, static_cast<QMouseEvent*>(event)->position().toPoint()))
             onPointerMove(watched);
     }
     return platform::FormWindow::eventFilter(watched, event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
-    if (!childAt(event->position().toPoint()))
+    if (!controlAt(this, event->position().toPoint()))
         pointerOverBackground();
     platform::FormWindow::mouseMoveEvent(event);
 }

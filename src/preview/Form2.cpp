@@ -248,6 +248,6 @@ void Form2::onPointerMove(QWidget* over, const QMouseEvent& event) {
     // only a move over their own background counts for them.
     const bool background = over == this || over == Frame1 || over == ListView1->viewport() ||
                             over == ListView1->header()->viewport();
-    if (background && !over->childAt(event.position().toPoint()))
+    if (background && !controlAt(over, event.position().toPoint()))
         pointerOverBackground();
 }

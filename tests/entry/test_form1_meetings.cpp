@@ -7,12 +7,14 @@
 #include "entry/MeetingKeys.h"
 #include "entry/SampleMeeting.h"
 #include "platform/controls/MultiLineTextBox.h"
+#include "platform/controls/TabControl.h"
 #include "platform/controls/Twips.h"
 #include "support/Clicks.h"
 #include "support/Form1Fixture.h"
 #include "support/Menus.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -100,9 +102,9 @@ private slots:
         QCOMPARE(platform::pixelsToTwips(s.f.clientArea()->height(), 96), 8730.0);
         QCOMPARE(s.f.height(), s.f.clientArea()->height() + bar->height());
         // Every control of the window moved into the client area.
-        for (QWidget* control : {static_cast<QWidget*>(s.f.PushButton1), s.f.PushButton4,
-                                 s.f.PushButton5, static_cast<QWidget*>(s.f.Frame1), s.f.Frame2,
-                                 s.f.Frame3, static_cast<QWidget*>(s.f.SSTab1)})
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{s.f.PushButton1, s.f.PushButton4, s.f.PushButton5,
+                                             s.f.Frame1, s.f.Frame2, s.f.Frame3, s.f.SSTab1})
             QCOMPARE(control->parentWidget(), s.f.clientArea());
         QCOMPARE(platform::twipsGeometry(s.f.PushButton1).topLeft(), QPoint(120, 120));
         QCOMPARE(platform::twipsGeometry(s.f.SSTab1).topLeft(), QPoint(120, 3975));

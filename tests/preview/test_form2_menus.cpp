@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(platform::pixelsToTwips(p.clientArea()->width(), 96), 9840.0);
         QCOMPARE(platform::pixelsToTwips(p.clientArea()->height(), 96), 10950.0);
         QCOMPARE(p.height(), p.clientArea()->height() + bar->height());
-        QCOMPARE(p.PushButton1->parentWidget(), p.clientArea());
+        QCOMPARE(p.PushButton6->parentWidget(), p.clientArea());
         QCOMPARE(platform::twipsGeometry(p.HScroll1).topLeft(), QPoint(120, 9105));
     }
 

@@ -85,6 +85,11 @@ QWidget* FormWindow::clientArea() const {
     return m_client ? m_client : const_cast<FormWindow*>(this);
 }
 
+QWidget* FormWindow::controlAt(const QWidget* widget, QPoint at) const {
+    QWidget* control = widget->childAt(at);
+    return control == m_client ? nullptr : control;
+}
+
 void FormWindow::coverControls() {
     if (!m_covered.empty())
         return;

@@ -39,6 +39,9 @@ public:
     QMenuBar* menuBar() const { return m_menuBar; }
     // What holds the controls: the window itself until it has a menu bar.
     QWidget* clientArea() const;
+    // The control of `widget` (this window or one of its controls) under
+    // `at`; null over the background, which the client area is part of.
+    QWidget* controlAt(const QWidget* widget, QPoint at) const;
 
 private:
     void applyPointer();
