@@ -92,8 +92,8 @@ MeetingAgenda::MeetingData longWords() {
     const QString word = QStringLiteral(
         "Lobsterfisheriesharbourmastersupplierwharfcommitteebudgetreviewseasonledger");
     m.title = word + word;
-    m.items = {{QStringLiteral("9:00AM-10:30AM-12:00PM"), word, word + QStringLiteral(" ") + word,
-                QStringLiteral("Room-101-North-Wharf")},
+    m.items = {{QStringLiteral("Halfpastnineuntiltwelveoclock"), word,
+                word + QStringLiteral(" ") + word, QStringLiteral("Room-101-North-Wharf")},
                {QStringLiteral("10:00"), QStringLiteral("W").repeated(40),
                 QStringLiteral("https://example.org/lobster/fisheries/harbour/master/"
                                "supplier/wharf/committee?budget=review&season=ledger"),

@@ -134,6 +134,7 @@ private slots:
             int start = 0;
             for (const word::LineBox& line : box->lines) {
                 QCOMPARE(line.start, start);
+                QVERIFY(line.right <= c.width);
                 start += int(line.text.size());
             }
             QCOMPARE(start, int(text.size()));
@@ -165,6 +166,33 @@ private slots:
             for (const auto& line : box->lines)
                 joined += line.text;
             QCOMPARE(joined, text);
+        }
+    }
+
+    void aWordLongerThanItsColumnBreaksAfterItsLastCharacterThatFits() {
+        // The agenda's middle column, its details and topic,
+        // as LibreOffice 7.4 broke them.
+        word::FontCache fonts;
+        const word::Styles styles = word::defaultStyles();
+        const int width = word::columnWidthAsLaidOut(4000) - 2 * 108;
+        const QString word = QStringLiteral(
+            "Lobsterfisheriesharbourmastersupplierwharfcommitteebudgetreviewseasonledger");
+        const struct {
+            FitCase c;
+            QStringList lines;
+        } cases[] = {
+            {{"Tahoma", 20, false, "", width, 0},
+             {QStringLiteral("Lobsterfisheriesharbourmastersupplierwha"),
+              QStringLiteral("rfcommitteebudgetreviewseasonledger")}},
+            {{"Tahoma", 22, true, "", width, 0},
+             {QStringLiteral("Lobsterfisheriesharbourmastersu"),
+              QStringLiteral("pplierwharfcommitteebudgetrevi"), QStringLiteral("ewseasonledger")}},
+        };
+        for (const auto& [c, lines] : cases) {
+            QStringList laid;
+            for (const word::LineBox& line : layOut(c, word, fonts, styles)->lines)
+                laid << line.text;
+            QCOMPARE(laid.join(QLatin1Char('/')), lines.join(QLatin1Char('/')));
         }
     }
 

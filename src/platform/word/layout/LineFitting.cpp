@@ -1,7 +1,5 @@
 #include "LineFitting.h"
 
-#include <QTextBoundaryFinder>
-
 #include <algorithm>
 
 namespace word {
@@ -17,21 +15,6 @@ int contentEnd(const QString& text, int from, int to) {
     while (to > from && text.at(to - 1).isSpace())
         --to;
     return to;
-}
-
-// Line break opportunities depend on a few characters around them: the
-// finder reads a window of the text, not the whole paragraph, once a line.
-bool isLineBoundary(const QString& text, int pos) {
-    constexpr int kContext = 64;
-    if (pos <= 0 || pos >= text.size())
-        return true;
-    int from = std::max(0, pos - kContext);
-    if (from > 0 && text.at(from).isLowSurrogate())
-        --from;
-    const int to = std::min(static_cast<int>(text.size()), pos + kContext);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, QStringView(text).mid(from, to - from));
-    finder.setPosition(pos - from);
-    return finder.isAtBoundary();
 }
 
 // Glyph advances of [from, to) on the line, in sixths of a twip.
@@ -141,11 +124,12 @@ bool fitLine(QTextLine& line, const QString& text, int width,
         if (indent + natural <= width - doubt ||
             lineFits(line, text, contentEnd(text, start, end), width, portions, fonts))
             break;
-        // One word fewer: Qt breaks before the last word that overflows.
+        // One word fewer: Qt breaks before the last word that overflows, or
+        // before the last character of a word that has the line alone.
         const qreal shorterWidth = natural - 1.0 / 64;
         line.setLineWidth(shorterWidth);
         const int shorter = start + line.textLength();
-        if (shorter >= end || shorter <= start || !isLineBoundary(text, shorter)) {
+        if (shorter >= end || shorter <= start) {
             line.setLineWidth(current);
             break;
         }

@@ -19,8 +19,8 @@ struct FitPortion {
 
 // Lays out `line` (the last one created in its layout, placed at the x
 // where its text starts) to `width` twips from the paragraph's start and
-// moves its end to where LibreOffice breaks it (see lineFits). A first word
-// too long for the line is left as Qt breaks it. `portions` cover the
+// moves its end to where LibreOffice breaks it (see lineFits); a word too
+// long for the line is broken after its last character that fits. `portions` cover the
 // paragraph's text in order.
 //
 // True when the line ends with a tab that LibreOffice carries to the next
