@@ -9,6 +9,7 @@
 #include "../platform/shell/DesktopShell.h"
 #include "../platform/word/automation/Application.h"
 #include "OutsideRequests.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
     if (const auto exitCode = app::commandLineExitCode(argc, argv))
         return *exitCode;
     QApplication application(argc, argv);
+    // The Wayland app id and the X11 window class: the desktop entry's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillary"));
+    const app::Translations translations(QLocale::system());
     // A second start for the same settings brings the first to the front.
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
     if (!instance.claim())

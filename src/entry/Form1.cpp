@@ -2,6 +2,7 @@
 
 #include "AgendaList.h"
 #include "AgendaListCodec.h"
+#include "DateText.h"
 #include "MeetingKeys.h"
 
 #include "../app/Constants.h"
@@ -39,6 +40,7 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     setTabOrder();
     connectHandlers();
     watchPointer();
+    createTabKeys();
     txtMeetingTitle->setFocus();
 }
 
@@ -110,7 +112,7 @@ void Form1::loadTextFields(app::StepRunner& run) {
     load(130, txtCalledBy, Keys::CalledBy);
     run.step(132, [&] {
         const QString today =
-            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+            entry::shortDateWithFullYear(QLocale::system(), QDate::currentDate());
         txtDateOfMeeting->setText(m_services.settings.read(Keys::DateOfMeeting, today));
     });
     load(134, txtMeetingTitle, Keys::MeetingTitle);
@@ -121,14 +123,16 @@ void Form1::loadTextFields(app::StepRunner& run) {
 
 void Form1::createListColumns(app::StepRunner& run) {
     const int dpi = platform::logicalDpi(this);
-    const std::pair<const char*, int> columns[] = {
-        {"Time", 1000}, {"Topic", 2000}, {"Details", 3000}, {"Room", 1000}};
+    const std::pair<const char*, int> columns[] = {{QT_TR_NOOP("Time"), 1000},
+                                                   {QT_TR_NOOP("Topic"), 2000},
+                                                   {QT_TR_NOOP("Details"), 3000},
+                                                   {QT_TR_NOOP("Room"), 1000}};
     int line = 142;
     for (const auto& [header, width] : columns) {
         const int column = ListView1->columnCount();
         run.step(line, [&] {
             ListView1->setColumnCount(column + 1);
-            ListView1->headerItem()->setText(column, QLatin1String(header));
+            ListView1->headerItem()->setText(column, tr(header));
         });
         run.step(line + 2,
                  [&] { ListView1->setColumnWidth(column, platform::twipsToPixels(width, dpi)); });

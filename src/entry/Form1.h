@@ -104,6 +104,7 @@ private:
     void setTabOrder();
     void connectHandlers();
     void watchPointer();
+    void createTabKeys();
     void loadTextFields(app::StepRunner& run);
     void createListColumns(app::StepRunner& run);
     void storeText(const QString& key, const QString& text);

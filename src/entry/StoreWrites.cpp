@@ -4,6 +4,7 @@
 #include "../platform/settings/SettingsStore.h"
 
 #include <exception>
+#include <QCoreApplication>
 
 namespace entry {
 
@@ -19,7 +20,7 @@ void StoreWrites::store(const QString& key, const QString& text) {
             return;
         m_failing = true;
         // A box that does not take the keyboard: the next keys go where they were typed.
-        m_messages.notify(QStringLiteral("Your changes cannot be saved to %1.\n\n"
+        m_messages.notify(QCoreApplication::translate("StoreWrites", "Your changes cannot be saved to %1.\n\n"
                                          "Quillary keeps what you type and saves it as soon as "
                                          "the file can be written again.")
                               .arg(m_settings.fileName()),
@@ -31,7 +32,7 @@ void StoreWrites::announceSetAside() {
     if (m_setAsideAnnounced || m_settings.setAsideFile().isEmpty())
         return;
     m_setAsideAnnounced = true;
-    m_messages.show(QStringLiteral("The settings file %1 could not be read. It was kept as %2, "
+    m_messages.show(QCoreApplication::translate("StoreWrites", "The settings file %1 could not be read. It was kept as %2, "
                                    "and Quillary starts with new settings.")
                         .arg(m_settings.fileName(), m_settings.setAsideFile()),
                     platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);

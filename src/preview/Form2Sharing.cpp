@@ -41,7 +41,7 @@ QString fileNameFor(const QString& title) {
     while (name.startsWith(QLatin1Char('.')))
         name.remove(0, 1);
     name = name.left(200).trimmed();
-    return name.isEmpty() ? QStringLiteral("Agenda") : name;
+    return name.isEmpty() ? Form2::tr("Agenda") : name;
 }
 
 QString withPdfExtension(const QString& target) {
@@ -59,11 +59,11 @@ void Form2::createSharingActions() {
         addAction(a);
         return a;
     };
-    exportPdfAction = action(QStringLiteral("Export as PDF\u2026"),
+    exportPdfAction = action(tr("Export as PDF…"),
                              QKeySequence(Qt::CTRL | Qt::Key_E), &Form2::exportPdf);
-    printAction = action(QStringLiteral("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    printAction = action(tr("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
                          &Form2::printAgenda);
-    action(QStringLiteral("Save Results To Word File"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    action(tr("Save Results To Word File"), QKeySequence(Qt::CTRL | Qt::Key_S),
            &Form2::PushButton6_Click);
     pageMenu = new QMenu(this);
     pageMenu->setObjectName(QStringLiteral("pageMenu"));
@@ -88,22 +88,21 @@ void Form2::exportPdf() {
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(fileNameFor(meetingTitle()) + QStringLiteral(".pdf"));
     QString target = m_services.shell.askSaveFileName(
-        QStringLiteral("Export as PDF"), QStringLiteral("PDF Files (*.pdf)|*.pdf"), proposed);
+        tr("Export as PDF"), tr("PDF Files (*.pdf)|*.pdf"), proposed);
     if (target.isEmpty())
         return;
     target = withPdfExtension(target);
     if (isWorkingCopy(target))
         return refuseWorkingCopy(target);
     if (QFileInfo::exists(target) &&
-        m_services.messages.show(QStringLiteral("Are you sure you wish to overwrite ") + target +
-                                     QStringLiteral(" ?"),
+        m_services.messages.show(tr("Are you sure you wish to overwrite %1 ?").arg(target),
                                  MsgButtons::YesNo, MsgIcon::None) != MsgAnswer::Yes)
         return;
     const QString failure = writePdf(target);
     if (failure.isEmpty())
-        m_services.messages.show(QStringLiteral("Done."), MsgButtons::Ok, MsgIcon::None);
+        m_services.messages.show(tr("Done."), MsgButtons::Ok, MsgIcon::None);
     else
-        m_services.messages.show(QStringLiteral("The agenda could not be exported as a PDF.\r\n") +
+        m_services.messages.show(tr("The agenda could not be exported as a PDF.\r\n") +
                                      failure,
                                  MsgButtons::Ok, MsgIcon::Exclamation);
 }
@@ -116,11 +115,11 @@ QString Form2::writePdf(const QString& target) {
         QSaveFile file(target);
         file.setDirectWriteFallback(true);
         if (!file.open(QIODevice::WriteOnly))
-            return QStringLiteral("%1 could not be written: %2").arg(target, file.errorString());
+            return tr("%1 could not be written: %2").arg(target, file.errorString());
         if (!word::writePdf(document.layout(), file, meetingTitle()))
-            return QStringLiteral("%1 could not be written.").arg(target);
+            return tr("%1 could not be written.").arg(target);
         if (!file.commit())
-            return QStringLiteral("%1 could not be written: %2").arg(target, file.errorString());
+            return tr("%1 could not be written: %2").arg(target, file.errorString());
         return {};
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
@@ -141,12 +140,12 @@ void Form2::printAgenda() {
             return;
         if (!printPages(document.layout(), printer, pages))
             failure =
-                QStringLiteral("The printer %1 could not be used.").arg(printer.printerName());
+                tr("The printer %1 could not be used.").arg(printer.printerName());
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }
     if (!failure.isEmpty())
-        m_services.messages.show(QStringLiteral("The agenda could not be printed.\r\n") + failure,
+        m_services.messages.show(tr("The agenda could not be printed.\r\n") + failure,
                                  MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

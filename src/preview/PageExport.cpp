@@ -17,6 +17,7 @@
 #include "../platform/word/automation/Document.h"
 
 #include <QFile>
+#include <QCoreApplication>
 
 namespace MeetingAgenda {
 
@@ -41,7 +42,7 @@ public:
             m_scratch.save(picture);
         });
         m_trap.step(150,
-                    [&] { m_result.addPageItem(QStringLiteral("Page ") + QString::number(n)); });
+                    [&] { m_result.addPageItem(QCoreApplication::translate("PageExport", "Page ") + QString::number(n)); });
         if (n == 1) {
             m_trap.step(154, [&] { m_result.setSlotPicture(0, m_scratch.load()); });
         } else {

@@ -12,6 +12,8 @@
 
 namespace platform {
 
+class FocusRing;
+
 // A top-level window with a mouse pointer setting that covers the whole
 // window: default, busy (hourglass) or the custom pointer picture.
 class FormWindow : public QWidget {
@@ -30,12 +32,22 @@ public:
     void pointerOverButton();
     void pointerOverBackground();
 
+    // The focus indicator drawn around whichever control has the focus.
+    FocusRing* focusRing() const { return m_focusRing; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Text at 4.5:1 or more whatever the colour scheme (a selection's
+    // colours included).
+    void keepTextReadable();
     void applyPointer();
     // Every control shows the busy pointer; their own pointers are kept aside.
     void coverControls();
     void uncoverControls();
 
+    FocusRing* m_focusRing;
     int m_pointer = PointerDefault;
     std::optional<QCursor> m_icon;
     std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> m_covered;

@@ -1,0 +1,325 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AgendaTyping</name>
+    <message>
+        <source>AGENDA</source>
+        <translation>ORDRE DU JOUR</translation>
+    </message>
+    <message>
+        <source>9:00am - 5:00pm</source>
+        <translation>9 h 00 - 17 h 00</translation>
+    </message>
+    <message>
+        <source>Meeting called by </source>
+        <translation>Réunion convoquée par </translation>
+    </message>
+    <message>
+        <source>Attendees:</source>
+        <translation>Participants :</translation>
+    </message>
+    <message>
+        <source>Please read:</source>
+        <translation>À lire :</translation>
+    </message>
+    <message>
+        <source>Please bring:</source>
+        <translation>À apporter :</translation>
+    </message>
+    <message>
+        <source>Additional Information:</source>
+        <translation>Informations complémentaires :</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>at line </source>
+        <translation>à la ligne </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Veuillez envoyer une capture d’écran de ce message par e-mail à </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l’application</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Salle</translation>
+    </message>
+    <message>
+        <source>You forgot to add time.</source>
+        <translation>Vous avez oublié d’ajouter une heure.</translation>
+    </message>
+    <message>
+        <source>Please fill out all entries.</source>
+        <translation>Veuillez remplir tous les champs.</translation>
+    </message>
+    <message>
+        <source>Enter the meeting&apos;s details, its attendees and lists, and its agenda items; then start creating the agenda.</source>
+        <translation>Saisissez les informations de la réunion, ses participants et ses listes, ainsi que les points de l’ordre du jour ; puis créez l’ordre du jour.</translation>
+    </message>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Créer le modèle</translation>
+    </message>
+    <message>
+        <source>Clear/Reset Data</source>
+        <translation>Effacer/réinitialiser</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Charger l’exemple</translation>
+    </message>
+    <message>
+        <source>Meeting Title</source>
+        <translation>Titre de la réunion</translation>
+    </message>
+    <message>
+        <source>Date of Meeting</source>
+        <translation>Date de la réunion</translation>
+    </message>
+    <message>
+        <source>Meeting Called By</source>
+        <translation>Convoquée par</translation>
+    </message>
+    <message>
+        <source>Attendee, Reading, &amp;&amp; Supplies</source>
+        <translation>Participants, lectures &amp;&amp; fournitures</translation>
+    </message>
+    <message>
+        <source>Meeting lists and agenda items</source>
+        <translation>Listes et points de l’ordre du jour</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Heure :</translation>
+    </message>
+    <message>
+        <source>Topic:</source>
+        <translation>Sujet :</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Détails :</translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation>Salle :</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Agenda items</source>
+        <translation>Points de l’ordre du jour</translation>
+    </message>
+    <message>
+        <source>Attendee List:</source>
+        <translation>Participants :</translation>
+    </message>
+    <message>
+        <source>Reading List:</source>
+        <translation>Lectures :</translation>
+    </message>
+    <message>
+        <source>Supplies List:</source>
+        <translation>Fournitures :</translation>
+    </message>
+    <message>
+        <source>Additional Instructions:</source>
+        <translation>Autres consignes :</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Page(s)</source>
+        <translation>Page(s)</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Save Results To Word File</source>
+        <translation>Enregistrer en fichier Word</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Retour</translation>
+    </message>
+    <message>
+        <source>Agenda</source>
+        <translation>Ordre du jour</translation>
+    </message>
+    <message>
+        <source>Export as PDF…</source>
+        <translation>Exporter en PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf</source>
+        <translation>Fichiers PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>The agenda could not be exported as a PDF.<byte value="xd"/>
+</source>
+        <translation>L’ordre du jour n’a pas pu être exporté en PDF.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not be used.</source>
+        <translation>L’imprimante %1 n’a pas pu être utilisée.</translation>
+    </message>
+    <message>
+        <source>The agenda could not be printed.<byte value="xd"/>
+</source>
+        <translation>L’ordre du jour n’a pas pu être imprimé.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The pages of the agenda just created: choose a page in the list, zoom and scroll it, save the agenda as a Word file or go back to the meeting.</source>
+        <translation>Les pages de l’ordre du jour qui vient d’être créé : choisissez une page dans la liste, zoomez et faites-la défiler, enregistrez l’ordre du jour en fichier Word ou revenez à la réunion.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Scroll the page sideways</source>
+        <translation>Faire défiler la page horizontalement</translation>
+    </message>
+    <message>
+        <source>Scroll the page up and down</source>
+        <translation>Faire défiler la page verticalement</translation>
+    </message>
+    <message>
+        <source>Page view</source>
+        <translation>Vue de la page</translation>
+    </message>
+    <message>
+        <source>The arrow keys and Page Up and Page Down scroll the page; Ctrl+Plus and Ctrl+Minus zoom.</source>
+        <translation>Les flèches, Page préc. et Page suiv. font défiler la page ; Ctrl+Plus et Ctrl+Moins zooment.</translation>
+    </message>
+    <message>
+        <source>No page</source>
+        <translation>Aucune page</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2, zoom %3 %</source>
+        <translation>Page %1 sur %2, zoom %3 %</translation>
+    </message>
+    <message>
+        <source>%1 is Quillary&apos;s working copy of this agenda and is deleted when the preview closes. Please save under another name.</source>
+        <translation>%1 est la copie de travail de Quillary pour cet ordre du jour et sera supprimé à la fermeture de l’aperçu. Veuillez enregistrer sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Word Files (*.doc)|*.doc</source>
+        <translation>Fichiers Word (*.doc)|*.doc</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Word could not be created.</source>
+        <translation>Erreur 842001. Impossible de créer une instance normale de Word.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Word is installed on this computer.</source>
+        <translation>1. Veuillez vérifier que Word est installé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>2. Please open Word normally and make sure a blank document opens immediately without any interrupting window (such as an Word file recovery window).</source>
+        <translation>2. Veuillez ouvrir Word normalement et vérifier qu’un document vierge s’ouvre immédiatement, sans fenêtre intermédiaire (comme une fenêtre de récupération de fichiers Word).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a DOC or DOCX file that Word opens normally without any interrupting messages.</source>
+        <translation>3. Veuillez vérifier qu’un double-clic sur un fichier DOC ou DOCX ouvre Word normalement, sans message intermédiaire.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Word are supported by this software except for the rare Word Starter and Student editions.</source>
+        <translation>4. Toutes les versions de Word sont prises en charge par ce logiciel, sauf les rares éditions Word Starter et Étudiant.</translation>
+    </message>
+</context>
+<context>
+    <name>PageExport</name>
+    <message>
+        <source>Page </source>
+        <translation>Page </translation>
+    </message>
+</context>
+<context>
+    <name>StoreWrites</name>
+    <message>
+        <source>Your changes cannot be saved to %1.
+
+Quillary keeps what you type and saves it as soon as the file can be written again.</source>
+        <translation>Vos modifications ne peuvent pas être enregistrées dans %1.
+
+Quillary conserve ce que vous saisissez et l’enregistre dès que le fichier peut de nouveau être écrit.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read. It was kept as %2, and Quillary starts with new settings.</source>
+        <translation>Le fichier de réglages %1 n’a pas pu être lu. Il a été conservé sous le nom %2, et Quillary démarre avec de nouveaux réglages.</translation>
+    </message>
+</context>
+</TS>
