@@ -2,9 +2,11 @@
 // it, send it signals, start it twice, and read what it prints. Every message
 // box is printed as "box: <text>" instead of shown. One scripted action
 // after start-up: "entry" adds an agenda item, "preview" generates the
-// sample meeting. Prints "ready" (with the temporary document's path in
-// "preview") once the event loop runs, and "activated" when a later start
-// asked for the front.
+// sample meeting, "save" generates it and saves the result as
+// $QUILLARY_SAVE_AS. Prints "ready" (with the temporary document's path in
+// "preview") once the event loop runs, "preview <platform> <app id> <pages>
+// <title>" when the preview is on show (in "save"), and "activated" when a
+// later start asked for the front.
 #include "app/OutsideRequests.h"
 #include "entry/Form1.h"
 #include "platform/automation/AutomationRegistry.h"
@@ -18,6 +20,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -38,6 +42,26 @@ public:
         return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
                                                       : platform::MsgAnswer::Ok;
     }
+};
+
+// The desktop's shell, but the save dialog answers $QUILLARY_SAVE_AS.
+class SavingShell final : public platform::Shell {
+public:
+    void openUrl(const QString& address) override { m_desktop.openUrl(address); }
+    void endProgram() override { m_desktop.endProgram(); }
+    bool endRequested() const override { return m_desktop.endRequested(); }
+    void doEvents() override { m_desktop.doEvents(); }
+    QString askSaveFileName(const QString& title, const QString& filter,
+                            const QString& fileName) override {
+        const QString target = qEnvironmentVariable("QUILLARY_SAVE_AS");
+        return target.isEmpty() ? m_desktop.askSaveFileName(title, filter, fileName) : target;
+    }
+    bool askPrint(QPrinter& printer, int pageCount) override {
+        return m_desktop.askPrint(printer, pageCount);
+    }
+
+private:
+    platform::DesktopShell m_desktop;
 };
 
 // A generator whose first draw does not open the maker's web site.
@@ -61,6 +85,20 @@ void act(Form1& form1, const QString& mode) {
         form1.PushButton5_Click();
         form1.PushButton1_Click();
         say(QStringLiteral("ready ") + form1.form2().mWordFile);
+    } else if (mode == QLatin1String("save")) {
+        form1.PushButton5_Click();
+        form1.PushButton1_Click();
+        Form2& preview = form1.form2();
+        QTimer::singleShot(500, &preview, [&preview] {
+            say(QStringLiteral("preview %1 %2 %3 %4")
+                    .arg(preview.isVisible() ? QGuiApplication::platformName()
+                                             : QStringLiteral("hidden"),
+                         QGuiApplication::desktopFileName())
+                    .arg(preview.ListView1->topLevelItemCount())
+                    .arg(preview.windowTitle()));
+            preview.PushButton6->click();
+            say(QStringLiteral("ready"));
+        });
     }
 }
 
@@ -68,12 +106,13 @@ void act(Form1& form1, const QString& mode) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillary"));
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("entry");
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
     if (!instance.claim())
         return 0;
     PrintedMessages messages;
-    platform::DesktopShell shell;
+    SavingShell shell;
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
     platform::SystemClipboard clipboard;
