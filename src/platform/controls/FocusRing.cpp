@@ -36,8 +36,9 @@ FocusRing::FocusRing(QWidget* window) : QWidget(window) {
 void FocusRing::follow(QWidget* focused) {
     if (m_target)
         m_target->removeEventFilter(this);
-    m_target = focused && focused != this && focused->window() == parentWidget() ? focused
-                                                                                  : nullptr;
+    const bool ours = focused && focused != this && focused != parentWidget() &&
+                      focused->window() == parentWidget();
+    m_target = ours ? focused : nullptr;
     if (m_target)
         m_target->installEventFilter(this);
     place();
