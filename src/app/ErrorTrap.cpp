@@ -16,9 +16,11 @@ QString ErrorTrap::locationOf(const QString& module, const QString& procedure) {
 }
 
 QString ErrorTrap::boxText(const QString& description, const QString& location, int line) {
-    return description + QStringLiteral("\r\n") + location + QCoreApplication::translate("ErrorTrap", "at line ") +
-           QString::number(line) + QStringLiteral("\r\r") +
-           QCoreApplication::translate("ErrorTrap", "Please email screenshot of this message to ") + kSupportAddress;
+    return description + QStringLiteral("\r\n") + location +
+           QCoreApplication::translate("ErrorTrap", "at line ") + QString::number(line) +
+           QStringLiteral("\r\r") +
+           QCoreApplication::translate("ErrorTrap", "Please email screenshot of this message to ") +
+           kSupportAddress;
 }
 
 bool ErrorTrap::step(int line, const std::function<void()>& statement) {

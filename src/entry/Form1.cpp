@@ -111,8 +111,7 @@ void Form1::loadTextFields(app::StepRunner& run) {
     load(128, txtAttendeeList, Keys::AttendeeList);
     load(130, txtCalledBy, Keys::CalledBy);
     run.step(132, [&] {
-        const QString today =
-            entry::shortDateWithFullYear(QLocale::system(), QDate::currentDate());
+        const QString today = entry::shortDateWithFullYear(QLocale::system(), QDate::currentDate());
         txtDateOfMeeting->setText(m_services.settings.read(Keys::DateOfMeeting, today));
     });
     load(134, txtMeetingTitle, Keys::MeetingTitle);

@@ -84,12 +84,11 @@ void Form1::createControls() {
 }
 
 void Form1::createTopControls() {
-    PushButton1 = pushButton(this, "PushButton1", tr("Start Creating Template"), 120,
-                             120, 7800, 405);
-    PushButton4 =
-        pushButton(this, "PushButton4", tr("Clear/Reset Data"), 120, 630, 3840, 405);
-    PushButton5 = pushButton(this, "PushButton5", tr("Load Sample/Example Data"), 4080,
-                             630, 3840, 405);
+    PushButton1 =
+        pushButton(this, "PushButton1", tr("Start Creating Template"), 120, 120, 7800, 405);
+    PushButton4 = pushButton(this, "PushButton4", tr("Clear/Reset Data"), 120, 630, 3840, 405);
+    PushButton5 =
+        pushButton(this, "PushButton5", tr("Load Sample/Example Data"), 4080, 630, 3840, 405);
     Frame1 = frame(this, "Frame1", tr("Meeting Title"), 1140);
     Frame2 = frame(this, "Frame2", tr("Date of Meeting"), 2070);
     Frame3 = frame(this, "Frame3", tr("Meeting Called By"), 3000);
@@ -140,8 +139,7 @@ void Form1::createTimePanel() {
     details->setBuddy(txtDetails);
     room->setBuddy(txtRoom);
     PushButton2 = pushButton(panel, "PushButton2", tr("Add"), 240, 1940, 3600, 405);
-    PushButton3 =
-        pushButton(panel, "PushButton3", tr("Delete Selected"), 3960, 1935, 3480, 405);
+    PushButton3 = pushButton(panel, "PushButton3", tr("Delete Selected"), 3960, 1935, 3480, 405);
     ListView1 = new QTreeWidget(panel);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(tr("Agenda items"));

@@ -3,8 +3,8 @@
 #include "../platform/messages/MessageService.h"
 #include "../platform/settings/SettingsStore.h"
 
-#include <exception>
 #include <QCoreApplication>
+#include <exception>
 
 namespace entry {
 
@@ -20,9 +20,10 @@ void StoreWrites::store(const QString& key, const QString& text) {
             return;
         m_failing = true;
         // A box that does not take the keyboard: the next keys go where they were typed.
-        m_messages.notify(QCoreApplication::translate("StoreWrites", "Your changes cannot be saved to %1.\n\n"
-                                         "Quillary keeps what you type and saves it as soon as "
-                                         "the file can be written again.")
+        m_messages.notify(QCoreApplication::translate(
+                              "StoreWrites", "Your changes cannot be saved to %1.\n\n"
+                                             "Quillary keeps what you type and saves it as soon as "
+                                             "the file can be written again.")
                               .arg(m_settings.fileName()),
                           platform::MsgIcon::Exclamation);
     }
@@ -32,8 +33,9 @@ void StoreWrites::announceSetAside() {
     if (m_setAsideAnnounced || m_settings.setAsideFile().isEmpty())
         return;
     m_setAsideAnnounced = true;
-    m_messages.show(QCoreApplication::translate("StoreWrites", "The settings file %1 could not be read. It was kept as %2, "
-                                   "and Quillary starts with new settings.")
+    m_messages.show(QCoreApplication::translate(
+                        "StoreWrites", "The settings file %1 could not be read. It was kept as %2, "
+                                       "and Quillary starts with new settings.")
                         .arg(m_settings.fileName(), m_settings.setAsideFile()),
                     platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }

@@ -98,7 +98,8 @@ private:
         type(178, [&] { return m_meeting.readingList(); });
         paragraph(180);
         bold(182, true);
-        type(184, [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Please bring:")) + kTab; });
+        type(184,
+             [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Please bring:")) + kTab; });
         bold(186, false);
         type(188, [&] { return m_meeting.suppliesList(); });
         paragraph(190);
@@ -175,7 +176,8 @@ private:
         paragraph(290);
         size(292, 11);
         bold(294, true);
-        type(296, [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Additional Information:")); });
+        type(296,
+             [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Additional Information:")); });
         paragraph(298);
         size(300, 10);
         bold(302, false);

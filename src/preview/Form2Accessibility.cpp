@@ -7,6 +7,7 @@
 
 #include "../platform/controls/PictureBox.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -40,12 +41,17 @@ QString Form2::pageViewStatus() const {
         .arg(std::lround(static_cast<double>(mZoom) * 100.0));
 }
 
-// Setting a name or description raises the accessibility event that tells
-// a screen reader about the change.
+// A change is announced, so that a screen reader says the new page or zoom.
 void Form2::describePageView() {
     const QString status = pageViewStatus();
+    if (Picture1->accessibleName() == status)
+        return;
     Picture1->setAccessibleName(status);
     Picture2->setAccessibleDescription(status);
+    QAccessibleEvent name(Picture1, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleEvent description(Picture2, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
 }
 
 void Form2::trackListInput(const QObject* watched, const QEvent* event) {

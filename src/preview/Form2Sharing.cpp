@@ -59,10 +59,9 @@ void Form2::createSharingActions() {
         addAction(a);
         return a;
     };
-    exportPdfAction = action(tr("Export as PDF…"),
-                             QKeySequence(Qt::CTRL | Qt::Key_E), &Form2::exportPdf);
-    printAction = action(tr("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                         &Form2::printAgenda);
+    exportPdfAction =
+        action(tr("Export as PDF…"), QKeySequence(Qt::CTRL | Qt::Key_E), &Form2::exportPdf);
+    printAction = action(tr("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form2::printAgenda);
     action(tr("Save Results To Word File"), QKeySequence(Qt::CTRL | Qt::Key_S),
            &Form2::PushButton6_Click);
     pageMenu = new QMenu(this);
@@ -87,8 +86,8 @@ void Form2::exportPdf() {
     const QString proposed =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(fileNameFor(meetingTitle()) + QStringLiteral(".pdf"));
-    QString target = m_services.shell.askSaveFileName(
-        tr("Export as PDF"), tr("PDF Files (*.pdf)|*.pdf"), proposed);
+    QString target = m_services.shell.askSaveFileName(tr("Export as PDF"),
+                                                      tr("PDF Files (*.pdf)|*.pdf"), proposed);
     if (target.isEmpty())
         return;
     target = withPdfExtension(target);
@@ -102,8 +101,7 @@ void Form2::exportPdf() {
     if (failure.isEmpty())
         m_services.messages.show(tr("Done."), MsgButtons::Ok, MsgIcon::None);
     else
-        m_services.messages.show(tr("The agenda could not be exported as a PDF.\r\n") +
-                                     failure,
+        m_services.messages.show(tr("The agenda could not be exported as a PDF.\r\n") + failure,
                                  MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
@@ -139,8 +137,7 @@ void Form2::printAgenda() {
         if (!m_services.shell.askPrint(printer, pages))
             return;
         if (!printPages(document.layout(), printer, pages))
-            failure =
-                tr("The printer %1 could not be used.").arg(printer.printerName());
+            failure = tr("The printer %1 could not be used.").arg(printer.printerName());
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }

@@ -21,9 +21,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 

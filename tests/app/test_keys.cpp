@@ -96,7 +96,8 @@ private slots:
         for (int i = 0; i < 4; ++i)
             p.PushButton1_Click(); // larger than the view both ways
         QVERIFY(p.HScroll1->isEnabled() && p.VScroll1->isEnabled());
-        for (QWidget* view : {static_cast<QWidget*>(p.Picture2), static_cast<QWidget*>(p.Picture1)}) {
+        for (QWidget* view :
+             {static_cast<QWidget*>(p.Picture2), static_cast<QWidget*>(p.Picture1)}) {
             view->setFocus();
             QCOMPARE(QApplication::focusWidget(), view);
             p.HScroll1->setValue(0);

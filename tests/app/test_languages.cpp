@@ -34,17 +34,15 @@ QList<Message> messagesOf(const QString& tsFile) {
         return {};
     QXmlStreamReader xml(&file);
     QList<Message> messages;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"source") {
-            messages.append({xml.readElementText(), {}});
+            messages.append({xml.readElementText(QXmlStreamReader::IncludeChildElements), {}});
         } else if (xml.name() == u"translation" && !messages.isEmpty()) {
-            messages.back().finished = xml.attributes().value(u"type").isEmpty();
-            messages.back().translation = xml.readElementText();
-        } else if (xml.name() != u"TS" && xml.name() != u"context" && xml.name() != u"message" &&
-                   xml.name() != u"name") {
-            xml.skipCurrentElement();
+            messages.back().finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+            messages.back().translation =
+                xml.readElementText(QXmlStreamReader::IncludeChildElements);
         }
     }
     return messages;
@@ -62,8 +60,8 @@ QStringList keptParts(const QString& text) {
 }
 
 QString texts(const Form1& f) {
-    QStringList all{f.PushButton1->text(), f.PushButton4->text(), f.PushButton5->text(),
-                    f.Frame1->title(),     f.Frame2->title(),     f.Frame3->title(),
+    QStringList all{f.PushButton1->text(),   f.PushButton4->text(),   f.PushButton5->text(),
+                    f.Frame1->title(),       f.Frame2->title(),       f.Frame3->title(),
                     f.SSTab1->tabCaption(0), f.SSTab1->tabCaption(1), f.PushButton2->text(),
                     f.PushButton3->text()};
     for (const QLabel* l : f.Label1)
@@ -86,9 +84,8 @@ QStringList crowded(const Form1& f) {
     for (const QLabel* label : f.Label1) {
         const QWidget* box = label->buddy();
         const int needed = label->wordWrap() ? label->width() : label->sizeHint().width();
-        if (label->x() + needed > box->x() || (label->wordWrap() && label->heightForWidth(
-                                                                        label->width()) >
-                                                                        label->height()))
+        if (label->x() + needed > box->x() ||
+            (label->wordWrap() && label->heightForWidth(label->width()) > label->height()))
             found << label->text();
     }
     for (const QPushButton* b : f.findChildren<QPushButton*>()) {
@@ -127,10 +124,14 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("lists");
         QTest::addColumn<QString>("time");
-        QTest::newRow("German") << "de_DE" << "Vorlage erstellen"
-                                << "Teilnehmer, Lektüre && Material" << "Zeit:";
-        QTest::newRow("French") << "fr_FR" << "Créer le modèle"
-                                << "Participants, lectures && fournitures" << "Heure\u00a0:";
+        QTest::newRow("German") << "de_DE"
+                                << "Vorlage erstellen"
+                                << "Teilnehmer, Lektüre && Material"
+                                << "Zeit:";
+        QTest::newRow("French") << "fr_FR"
+                                << "Créer le modèle"
+                                << "Participants, lectures && fournitures"
+                                << "Heure\u00a0:";
     }
     void theEntryWindowSpeaksTheLanguage() {
         QFETCH(QString, locale);
@@ -161,26 +162,25 @@ private slots:
     void theAgendaHeadingsAreTranslatedAndTheUsersTextIsNot_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("headings");
-        QTest::newRow("German") << "de_DE"
-                                << QStringList{"TAGESORDNUNG", "Besprechung einberufen von Tobias Renn",
-                                               "Teilnehmer:", "Bitte lesen:", "Bitte mitbringen:",
-                                               "Weitere Informationen:", "9:00 - 17:00 Uhr"};
-        QTest::newRow("French") << "fr_FR"
-                                << QStringList{"ORDRE DU JOUR", "Réunion convoquée par Tobias Renn",
-                                               "Participants\u00a0:", "À lire\u00a0:",
-                                               "À apporter\u00a0:",
-                                               "Informations complémentaires\u00a0:"};
+        QTest::newRow("German")
+            << "de_DE" << QStringList{"TAGESORDNUNG",      "Besprechung einberufen von Tobias Renn",
+                                      "Teilnehmer:",       "Bitte lesen:",
+                                      "Bitte mitbringen:", "Weitere Informationen:",
+                                      "9:00 - 17:00 Uhr"};
+        QTest::newRow("French")
+            << "fr_FR" << QStringList{"ORDRE DU JOUR",       "Réunion convoquée par Tobias Renn",
+                                      "Participants\u00a0:", "À lire\u00a0:",
+                                      "À apporter\u00a0:",   "Informations complémentaires\u00a0:"};
     }
     void theAgendaHeadingsAreTranslatedAndTheUsersTextIsNot() {
         QFETCH(QString, locale);
         QFETCH(QStringList, headings);
         const app::Translations translations{QLocale(locale)};
         testing::SharingRun s(0, "C.UTF-8");
-        const QString document =
-            preview::ResultDocument(s.g.t.automation, s.preview->mWordFile)
-                .layout()
-                .pageTexts()
-                .join(QLatin1Char('\n'));
+        const QString document = preview::ResultDocument(s.g.t.automation, s.preview->mWordFile)
+                                     .layout()
+                                     .pageTexts()
+                                     .join(QLatin1Char('\n'));
         for (const QString& heading : headings)
             QVERIFY2(document.contains(heading), qPrintable(heading + " in " + document));
         for (const char* english : {"AGENDA", "Meeting called by", "Attendees:", "Please read:"})

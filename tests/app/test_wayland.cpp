@@ -88,7 +88,8 @@ private slots:
         const QString seen = lines.join('\n');
         QVERIFY2(lines.filter(QRegularExpression("^box: ")) == QStringList{"box: Done."},
                  qPrintable(seen));
-        const QStringList preview = lines.filter(QRegularExpression("^preview ")).value(0).split(' ');
+        const QStringList preview =
+            lines.filter(QRegularExpression("^preview ")).value(0).split(' ');
         QCOMPARE(preview.mid(0, 3), (QStringList{"preview", "wayland", "quillary"}));
         QVERIFY2(preview.value(3).toInt() >= 1, qPrintable(seen));
         QCOMPARE(preview.value(4), QStringLiteral("Quillary"));

@@ -1,6 +1,7 @@
 #include "FocusRing.h"
 
 #include "Contrast.h"
+#include "TabControl.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -74,8 +75,13 @@ QRect FocusRing::targetRect() const {
         local = bar->tabRect(bar->currentIndex());
     const QWidget* window = parentWidget();
     QRect rect(m_target->mapTo(window, local.topLeft()), local.size());
-    for (const QWidget* w = m_target->parentWidget(); w && w != window; w = w->parentWidget())
-        rect &= QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+    m_framed = m_target;
+    for (QWidget* w = m_target->parentWidget(); w && w != window; w = w->parentWidget()) {
+        const QRect container(w->mapTo(window, QPoint(0, 0)), w->size());
+        if (!container.contains(rect))
+            m_framed = w; // the ring goes round what shows of the control
+        rect &= container;
+    }
     return rect;
 }
 
@@ -89,13 +95,14 @@ void FocusRing::place() {
         hide();
         return;
     }
-    const int out = kWidth + kGap;
+    const int out = 2 * kWidth + kGap;
     const QRect ring = rect.adjusted(-out, -out, out, out);
     if (geometry() != ring || !isVisible()) {
         // Only the band is the ring's own: what it surrounds is not
         // painted again when the ring moves.
         const QRect outer(QPoint(0, 0), ring.size());
-        setMask(QRegion(outer) - QRegion(outer.adjusted(kWidth, kWidth, -kWidth, -kWidth)));
+        const int band = 2 * kWidth;
+        setMask(QRegion(outer) - QRegion(outer.adjusted(band, band, -band, -band)));
         setGeometry(ring);
         raise();
         show();
@@ -103,26 +110,39 @@ void FocusRing::place() {
 }
 
 QColor FocusRing::ringColour() const {
-    const QWidget* back = backgroundOf(m_target);
+    const QWidget* framed = m_framed ? m_framed.data() : m_target.data();
+    const QWidget* back = backgroundOf(framed);
     const QPalette& palette = back->palette();
-    const QColor background = palette.color(back->backgroundRole());
-    return contrastingColour(background,
-                             {palette.color(QPalette::Highlight),
-                              palette.color(back->foregroundRole())},
-                             3.0);
+    QColor background = palette.color(back->backgroundRole());
+    // A tab's ring stands on the panel below it as much as on the window:
+    // the panel as it is drawn, a style sheet's background included.
+    if (const auto* tabs = qobject_cast<const TabControl*>(framed->parentWidget());
+        tabs && qobject_cast<const QTabBar*>(framed)) {
+        if (QWidget* panel = tabs->panel(tabs->currentIndex()))
+            background = panel->grab(QRect(panel->width() / 2, 1, 1, 1)).toImage().pixelColor(0, 0);
+    }
+    return contrastingColour(
+        background, {palette.color(back->foregroundRole()), palette.color(QPalette::Highlight)},
+        3.0);
 }
 
+// Two bands: the inner in the ring's colour, the outer in black or white,
+// whichever stands out more from it, so that the ring shows at 3:1 or more
+// over whatever lies under it, a neighbouring control included.
 void FocusRing::paintEvent(QPaintEvent*) {
     if (!m_target)
         return;
     QPainter painter(this);
-    const QRect outer = rect();
     const QColor colour = ringColour();
-    // Four bands, so that nothing inside the ring is touched.
-    painter.fillRect(QRect(0, 0, outer.width(), kWidth), colour);
-    painter.fillRect(QRect(0, outer.height() - kWidth, outer.width(), kWidth), colour);
-    painter.fillRect(QRect(0, 0, kWidth, outer.height()), colour);
-    painter.fillRect(QRect(outer.width() - kWidth, 0, kWidth, outer.height()), colour);
+    const QColor halo = contrastingColour(colour, {}, 21.0);
+    const auto band = [&](const QRect& r, const QColor& c) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), kWidth), c);
+        painter.fillRect(QRect(r.left(), r.bottom() - kWidth + 1, r.width(), kWidth), c);
+        painter.fillRect(QRect(r.left(), r.top(), kWidth, r.height()), c);
+        painter.fillRect(QRect(r.right() - kWidth + 1, r.top(), kWidth, r.height()), c);
+    };
+    band(rect(), halo);
+    band(rect().adjusted(kWidth, kWidth, -kWidth, -kWidth), colour);
 }
 
 } // namespace platform

@@ -10,8 +10,9 @@ namespace platform {
 // A focus indicator for every control of one window, whatever the style
 // draws: a ring 2 pixels wide just outside the focused control (the current
 // tab of a tab bar; the visible part of a control inside a smaller one, such
-// as a page inside its viewport), in a colour at 3:1 or more against the
-// background around it. It lies over the window and takes no input.
+// as a page inside its viewport): an inner band in a colour at 3:1 or more
+// against the background around it, an outer band in black or white. It
+// lies over the window and takes no input.
 class FocusRing : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +36,8 @@ private:
     QColor ringColour() const;
 
     QPointer<QWidget> m_target;
+    // The control, or the container that cuts it, that the ring goes round.
+    mutable QPointer<QWidget> m_framed;
 };
 
 } // namespace platform
