@@ -63,8 +63,7 @@ preview = next(w for w in app if w.getState().contains(pyatspi.STATE_SHOWING)
                and w.name == "Quillary" and w != entry)
 read_window(preview)
 pages = next(n for n in walk(preview) if n.name == "Pages")
-page = next(n for n in walk(preview) if n.getRole() != pyatspi.ROLE_PUSH_BUTTON
-            and n.name.startswith("Page 1 of"))
+page = [n for n in walk(preview) if n.getRole() == pyatspi.ROLE_FILLER][1]
 print("page view:", repr(page.name))
 table = pages.queryTable()
 if table.nRows > 1:
