@@ -47,7 +47,7 @@ void addQtOptions(QCommandLineParser& parser) {
 QString helpText(const QCommandLineParser& parser, const QString& name) {
     QString text = parser.helpText();
     text.replace(0, text.indexOf(QLatin1Char('\n')),
-                 QStringLiteral("Usage: %1 [options]").arg(name));
+                 QStringLiteral("Usage: %1 [options] [file]").arg(name));
     return text;
 }
 
@@ -77,6 +77,9 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     parser.addOption(help);
     parser.addOption(version);
     addQtOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A meeting file (.quillary) or a calendar invitation (.ics) to open."));
 
     if (!parser.parse(arguments))
         return refuse(name, parser.errorText());
@@ -88,21 +91,23 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
         request.run = false;
         request.output =
             kProductName + QLatin1Char(' ') + QStringLiteral(QUILLARY_VERSION) + QLatin1Char('\n');
-    } else if (!parser.positionalArguments().isEmpty()) {
+    } else if (parser.positionalArguments().size() > 1) {
         return refuse(
-            name,
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+            name, QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[1]));
+    } else if (!parser.positionalArguments().isEmpty()) {
+        request.file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     }
     return request;
 }
 
-std::optional<int> commandLineExitCode(int argc, char* argv[]) {
+std::optional<int> commandLineExitCode(int argc, char* argv[], QString& file) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLineRequest request = readCommandLine(arguments);
     std::fputs(request.output.toLocal8Bit().constData(), stdout);
     std::fputs(request.error.toLocal8Bit().constData(), stderr);
+    file = request.file;
     if (request.run)
         return std::nullopt;
     return request.exitCode;

@@ -42,6 +42,15 @@ bool isFileEntry(const QFileInfo& info) {
 
 } // namespace
 
+QString FileNameFor(const QString& title, const QString& fallback) {
+    static const QRegularExpression unfit(QStringLiteral("[/\\\\\\x00-\\x1f\\x7f]+"));
+    QString name = QString(title).replace(unfit, QStringLiteral(" ")).simplified();
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    name = name.left(200).trimmed();
+    return name.isEmpty() ? fallback : name;
+}
+
 bool FileExists(const QString& path) {
     return !path.isEmpty() && QFileInfo::exists(path);
 }

@@ -16,10 +16,13 @@ OutsideRequests::OutsideRequests(Form1& form1, platform::SingleInstance* instanc
             &OutsideRequests::endProgram);
     if (qGuiApp)
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { endProgram(); });
-    if (instance)
+                [this](QSessionManager&) { storeForSessionEnd(); });
+    if (instance) {
         connect(instance, &platform::SingleInstance::activationRequested, this,
                 &OutsideRequests::bringToFront);
+        connect(instance, &platform::SingleInstance::openRequested, this,
+                &OutsideRequests::openFile);
+    }
 }
 
 QWidget* OutsideRequests::shownWindow() const {
@@ -37,6 +40,26 @@ void OutsideRequests::endProgram() {
         window->close();
     else
         shell.endProgram(); // still starting: the user has changed nothing yet
+}
+
+// A logout asks every program to save its data first, and may still be
+// cancelled: the list is stored as the close would store it, and the
+// program goes on. When the session really ends, the session manager's
+// end (or SIGTERM) closes the window as usual.
+void OutsideRequests::storeForSessionEnd() {
+    if (!m_ending && shownWindow())
+        m_form1.StoreForSessionEnd();
+}
+
+void OutsideRequests::openFile(const QString& path) {
+    if (m_ending || m_form1.mBusy) {
+        bringToFront();
+        return;
+    }
+    if (m_form1.hasForm2() && m_form1.form2().isVisible())
+        m_form1.form2().PushButton8_Click();
+    bringToFront();
+    m_form1.openFile(path);
 }
 
 void OutsideRequests::bringToFront() {

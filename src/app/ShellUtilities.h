@@ -28,6 +28,10 @@ void ApplySkin(QWidget& form, platform::SkinFramework& skin, const QString& prog
 // the button-face colour.
 void SetFaceColors(QWidget& window);
 
+// A title as a file name: no folder separators or control characters, no
+// leading dot, not too long; `fallback` when nothing is left.
+QString FileNameFor(const QString& title, const QString& fallback);
+
 // True when `path` names an existing file; never fails.
 bool FileExists(const QString& path);
 // Deletes every file matching `pattern` ("*" and "?" allowed in the last

@@ -2,12 +2,13 @@
 #include "../app/CommandLine.h"
 #include "../entry/Form1.h"
 #include "../platform/automation/AutomationRegistry.h"
-#include "../platform/clipboard/SystemClipboard.h"
+#include "../platform/clipboard/PrivateClipboard.h"
 #include "../platform/messages/QtMessageService.h"
 #include "../platform/session/SingleInstance.h"
 #include "../platform/settings/SettingsStore.h"
 #include "../platform/shell/DesktopShell.h"
 #include "../platform/word/automation/Application.h"
+#include "Leftovers.h"
 #include "OutsideRequests.h"
 #include "Translations.h"
 
@@ -15,25 +16,31 @@
 #include <QRandomGenerator>
 
 int main(int argc, char* argv[]) {
-    if (const auto exitCode = app::commandLineExitCode(argc, argv))
+    QString file; // a meeting file or invitation to open
+    if (const auto exitCode = app::commandLineExitCode(argc, argv, file))
         return *exitCode;
     QApplication application(argc, argv);
     // The Wayland app id and the X11 window class: the desktop entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("quillary"));
     const app::Translations translations(QLocale::system());
-    // A second start for the same settings brings the first to the front.
+    // A second start for the same settings brings the first to the front,
+    // or hands it the file to open.
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
-    if (!instance.claim())
+    if (!instance.claim(file))
         return 0;
+    app::deleteLeftoversOfEndedRuns(instance);
     platform::QtMessageService messages;
     platform::DesktopShell shell;
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
-    platform::SystemClipboard clipboard;
+    platform::PrivateClipboard clipboard;
     word::registerEngine(automation, clipboard);
-    const app::Services services{messages,  shell,
-                                 settings,  automation,
-                                 clipboard, *QRandomGenerator::global(),
+    const app::Services services{messages,
+                                 shell,
+                                 settings,
+                                 automation,
+                                 clipboard,
+                                 *QRandomGenerator::global(),
                                  QCoreApplication::applicationDirPath()};
 
     Form1 form1(services);
@@ -42,5 +49,7 @@ int main(int argc, char* argv[]) {
     if (shell.endRequested())
         return 0;
     form1.show();
+    if (!file.isEmpty())
+        outside.openFile(file);
     return application.exec();
 }

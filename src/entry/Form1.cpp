@@ -4,6 +4,7 @@
 #include "AgendaListCodec.h"
 #include "DateText.h"
 #include "MeetingKeys.h"
+#include "RecoveryFile.h"
 
 #include "../app/Constants.h"
 #include "../app/ErrorTrap.h"
@@ -19,6 +20,7 @@
 #include "../platform/shell/Shell.h"
 #include "../preview/Form2.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QGroupBox>
@@ -27,6 +29,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QUndoStack>
+
+#include <optional>
+#include <utility>
 
 using app::ErrorTrap;
 using platform::MsgButtons;
@@ -37,11 +43,14 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     : platform::FormWindow(parent), m_services(services),
       m_storeWrites(services.settings, services.messages) {
     createControls();
+    createEditing();
     setTabOrder();
     connectHandlers();
     watchPointer();
+    createMenus();
     createTabKeys();
     txtMeetingTitle->setFocus();
+    m_recovery = std::make_unique<entry::RecoveryFile>(*ListView1, services.settings.fileName());
 }
 
 Form1::~Form1() = default;
@@ -64,17 +73,17 @@ void Form1::connectHandlers() {
     connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
     connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
-    const auto store = [this](auto* box, const QString& key) {
-        connect(box, &std::remove_pointer_t<decltype(box)>::textChanged, this,
-                [this, key](const QString& text) { storeText(key, text); });
-    };
-    store(txtMeetingTitle, Keys::MeetingTitle);
-    store(txtDateOfMeeting, Keys::DateOfMeeting);
-    store(txtCalledBy, Keys::CalledBy);
-    store(txtAttendeeList, Keys::AttendeeList);
-    store(txtReadingList, Keys::ReadingList);
-    store(txtSuppliesList, Keys::SuppliesList);
-    store(txtAdditionalInstruction, Keys::AdditionalInstruction);
+    const QList<entry::MeetingTextBox> boxes = meetingTextBoxes();
+    for (int i = 0; i < boxes.size(); ++i) {
+        const auto changed = [this, i](const QString& text) { onMeetingTextChanged(i, text); };
+        if (auto* line = qobject_cast<QLineEdit*>(boxes[i].widget()))
+            connect(line, &QLineEdit::textChanged, this, changed);
+        else
+            connect(static_cast<platform::MultiLineTextBox*>(boxes[i].widget()),
+                    &platform::MultiLineTextBox::textChanged, this, changed);
+    }
+    // Typing in a box is one undo step until the focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingBurst; });
 }
 
 // Every change of a meeting text box is written to the store at once.
@@ -94,13 +103,43 @@ void Form1::Form_Load() {
     if (trap.test(104, [&] { return Main::FileExists(hand); }))
         trap.step(106, [&] { setMouseIcon(platform::loadCursorFile(hand)); });
     trap.step(108, [&] { Main::VisitHomePageAtRandom(m_services.shell, m_services.random); });
-    m_storeWrites.announceSetAside();
     loadTextFields(trap);
     createListColumns(trap);
     QString stored;
     trap.step(158, [&] { stored = m_services.settings.read(Keys::Time); });
     DecodeAgendaList(trap, stored);
+    restoreRecoveredList(trap, stored);
     trap.step(178, [&] { checkWordAvailable(); });
+    // What was loaded is where the user starts: nothing to undo.
+    m_undo->clear();
+}
+
+// A run that ended without storing its list (killed, crashed, its display
+// gone) left the list it had in the recovery copy: that list comes back.
+void Form1::restoreRecoveredList(app::StepRunner& run, const QString& stored) {
+    const std::optional<QString> recovered = m_recovery->differingFrom(stored);
+    if (!recovered)
+        return;
+    ListView1->clear();
+    DecodeAgendaList(run, *recovered);
+    m_recoveredAtStart = true;
+}
+
+// What the start met is told once the window is on screen.
+void Form1::showEvent(QShowEvent* event) {
+    platform::FormWindow::showEvent(event);
+    QMetaObject::invokeMethod(this, &Form1::windowShown, Qt::QueuedConnection);
+}
+
+void Form1::windowShown() {
+    m_storeWrites.windowShown();
+    if (!std::exchange(m_recoveredAtStart, false))
+        return;
+    m_services.messages.notify(
+        tr("Quillary did not end normally last time. The agenda list it had then "
+           "was recovered from %1.")
+            .arg(m_recovery->path()),
+        MsgIcon::Exclamation);
 }
 
 void Form1::loadTextFields(app::StepRunner& run) {
@@ -162,7 +201,8 @@ void Form1::appendAgendaRow(app::StepRunner& run, int firstLine,
     QTreeWidgetItem* row = nullptr;
     run.step(firstLine, [&] {
         const QString time = field(0);
-        row = new QTreeWidgetItem(ListView1, {time});
+        row = entry::AgendaList::makeRow({time});
+        ListView1->addTopLevelItem(row);
     });
     for (int column = 1; column <= 3; ++column) {
         run.step(firstLine + 2 * column, [&] {

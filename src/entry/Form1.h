@@ -2,19 +2,31 @@
 
 #include "../app/Services.h"
 #include "../platform/controls/FormWindow.h"
+#include "Meeting.h"
+#include "MeetingTextBox.h"
 #include "StoreWrites.h"
 
 #include <QList>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
+class QUndoStack;
 class Form2;
+
+namespace entry {
+class AgendaEditor;
+class AgendaListView;
+struct MeetingState;
+} // namespace entry
 
 namespace platform {
 class MultiLineTextBox;
@@ -25,6 +37,9 @@ class TabControl;
 
 namespace app {
 class StepRunner;
+}
+namespace entry {
+class RecoveryFile;
 }
 namespace preview {
 class GenerationResult;
@@ -48,6 +63,22 @@ public:
     void txtMeetingTitle_GotFocus();
     void txtDateOfMeeting_GotFocus();
     void txtCalledBy_GotFocus();
+
+    // The whole meeting, read from the controls, which stay its record.
+    entry::Meeting meeting() const;
+    // Puts `meeting` into the controls; each text that changes is stored
+    // as typing stores it. Not an undo step.
+    void setMeeting(const entry::Meeting& meeting);
+    // The same, as one step the user can undo.
+    void replaceMeeting(const entry::Meeting& meeting, const QString& undoText);
+    // Every change of the meeting made through the window, typing included.
+    QUndoStack* undoStack();
+    // The agenda list's operations with their keys, in menu order (an
+    // action that isSeparator() between groups).
+    QList<QAction*> agendaActions() const;
+    // Runs `change` on the controls and keeps what it did to the meeting as
+    // one undo step named `undoText`.
+    void recordChange(const QString& undoText, const std::function<void()>& change);
 
     // The agenda list as stored under "Time" (a list of fields per item).
     QString EncodedAgendaList() const;
@@ -90,8 +121,31 @@ public:
 
     const app::Services& services() const { return m_services; }
 
+    // What the end of the run stores, without ending it (the session
+    // manager asks for it before a logout that may still be cancelled).
+    void StoreForSessionEnd();
+    // The agenda list stored as the end of the run stores it: true when
+    // written; fails when the store fails and the user was not told yet.
+    bool StoreAgendaListAtEnd();
+    // Meeting files and calendar invitations (Form1Meetings.cpp). Opening
+    // replaces the meeting as typing would, as one step to undo; a file
+    // that cannot be read is reported once and changes nothing. True when
+    // the meeting was replaced.
+    bool openFile(const QString& path); // a meeting file or an invitation, by its kind
+    bool openMeetingFile(const QString& path);
+    bool importInvitationFile(const QString& path);
+    // The File menu's items.
+    void NewMeetingFromThisOne_Click();
+    void OpenMeeting_Click();
+    void SaveMeetingAs_Click();
+    void ImportInvitation_Click();
+    // Files opened or saved last, newest first.
+    QStringList recentFiles() const;
+    QMenu* recentMenu = nullptr;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -102,19 +156,45 @@ private:
     void createListsPanel();
     QLabel* addLabel(QWidget* panel, const QString& caption, int left, int top);
     void setTabOrder();
+    void createEditing();
+    QList<entry::MeetingTextBox> meetingTextBoxes() const;
+    void onMeetingTextChanged(int box, const QString& text);
+    entry::MeetingState state() const;
+    void applyState(const entry::MeetingState& state);
+    std::optional<entry::AgendaItem> takeEntryItem(app::StepRunner& run);
+    void tellIncomplete();
     void connectHandlers();
     void watchPointer();
     void createTabKeys();
     void loadTextFields(app::StepRunner& run);
     void createListColumns(app::StepRunner& run);
     void storeText(const QString& key, const QString& text);
-    void setMeetingTexts(app::StepRunner& run, const QStringList& texts);
     void onPointerMove(QObject* over);
     void appendAgendaRow(app::StepRunner& run, int firstLine,
                          const std::function<QString(int)>& field);
     void checkWordAvailable();
+    void restoreRecoveredList(app::StepRunner& run, const QString& stored);
+    void windowShown();
+    bool storeAgendaList(app::StepRunner& run);
+    bool storeEncodedList(const QString& encoded);
+    void createMenus();
+    void fillRecentMenu();
+    void rememberFile(const QString& path);
+    void refuseFile(const QString& path, const QString& why);
 
     app::Services m_services;
     entry::StoreWrites m_storeWrites;
+    std::unique_ptr<entry::RecoveryFile> m_recovery;
+    bool m_recoveredAtStart = false;
     std::unique_ptr<Form2> m_form2;
+    entry::AgendaListView* m_listView = nullptr;
+    QUndoStack* m_undo = nullptr;
+    entry::AgendaEditor* m_editor = nullptr;
+    // The texts of the seven boxes as last stored, for undoing typing.
+    QStringList m_boxTexts;
+    // Above zero while the window itself changes the meeting: no typing steps.
+    int m_quiet = 0;
+    // Typing in one box is one step until the focus moves or another step comes.
+    int m_typingBurst = 0;
+    QString m_meetingFile; // the meeting file last opened or saved, if any
 };

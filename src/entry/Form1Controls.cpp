@@ -1,6 +1,8 @@
 // The controls of the entry window, at their designed positions in twips.
 #include "Form1.h"
 
+#include "AgendaListView.h"
+
 #include "../platform/controls/MultiLineTextBox.h"
 #include "../platform/controls/PictureBox.h"
 #include "../platform/controls/TabControl.h"
@@ -140,7 +142,8 @@ void Form1::createTimePanel() {
     room->setBuddy(txtRoom);
     PushButton2 = pushButton(panel, "PushButton2", tr("Add"), 240, 1940, 3600, 405);
     PushButton3 = pushButton(panel, "PushButton3", tr("Delete Selected"), 3960, 1935, 3480, 405);
-    ListView1 = new QTreeWidget(panel);
+    m_listView = new entry::AgendaListView(panel);
+    ListView1 = m_listView;
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(tr("Agenda items"));
     ListView1->setFont(arial(9));

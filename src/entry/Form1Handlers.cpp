@@ -3,6 +3,7 @@
 
 #include "AgendaList.h"
 #include "MeetingKeys.h"
+#include "RecoveryFile.h"
 #include "SampleMeeting.h"
 
 #include "../app/ErrorTrap.h"
@@ -35,23 +36,46 @@ ErrorTrap trapOf(const app::Services& services, const char* procedure) {
     return ErrorTrap(services.messages, QStringLiteral("Form1"), QLatin1String(procedure));
 }
 
-bool blankAfterTrim(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == QLatin1Char(' '))
-        ++start;
-    while (end > start && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return start == end;
+} // namespace
+
+bool Form1::StoreAgendaListAtEnd() {
+    return storeEncodedList(EncodedAgendaList());
 }
 
-} // namespace
+// The list is stored; once it is, its recovery copy goes. When it cannot
+// be, the copy is brought up to date instead. A store the user was told
+// cannot be written is not told of again; a new failure fails.
+bool Form1::storeEncodedList(const QString& encoded) {
+    bool stored = false;
+    try {
+        stored = m_storeWrites.storeAtClose(entry::MeetingKeys::Time, encoded);
+    } catch (...) {
+        m_recovery->writeNow();
+        throw;
+    }
+    if (stored)
+        m_recovery->discard();
+    else
+        m_recovery->writeNow();
+    return stored;
+}
+
+bool Form1::storeAgendaList(app::StepRunner& run) {
+    QString encoded;
+    bool stored = false;
+    run.step(100, [&] { encoded = EncodedAgendaList(); });
+    run.step(112, [&] { stored = storeEncodedList(encoded); });
+    return stored;
+}
+
+void Form1::StoreForSessionEnd() {
+    ErrorTrap trap = trapOf(m_services, "Form_QueryUnload");
+    storeAgendaList(trap);
+}
 
 void Form1::Form_QueryUnload() {
     ErrorTrap trap = trapOf(m_services, "Form_QueryUnload");
-    QString encoded;
-    trap.step(100, [&] { encoded = EncodedAgendaList(); });
-    trap.step(112, [&] { m_services.settings.write(entry::MeetingKeys::Time, encoded); });
+    storeAgendaList(trap);
     trap.step(114, [&] { m_services.shell.doEvents(); });
     trap.step(116, [&] { m_services.shell.doEvents(); });
     trap.step(118, [&] { m_services.shell.endProgram(); });
@@ -87,7 +111,20 @@ void Form1::PushButton1_Click() {
 // "Add": the entry boxes become a new row at the end of the list.
 void Form1::PushButton2_Click() {
     ErrorTrap trap = trapOf(m_services, "PushButton2_Click");
-    const bool incomplete = trap.test(
+    recordChange(tr("Add"), [&] {
+        if (const std::optional<entry::AgendaItem> item = takeEntryItem(trap)) {
+            const QString fields[] = {item->time, item->topic, item->details, item->room};
+            appendAgendaRow(trap, 102, [&](int column) { return fields[column]; });
+        }
+    });
+}
+
+// The item in the four entry boxes, which are emptied, as "Add" and the
+// list's inserts take it; nothing, after telling the user, when the time,
+// topic or room is blank.
+std::optional<entry::AgendaItem> Form1::takeEntryItem(app::StepRunner& run) {
+    using entry::AgendaList::blankAfterTrim;
+    const bool incomplete = run.test(
         100,
         [&] {
             return blankAfterTrim(txtTime->text()) || blankAfterTrim(txtTopic->text()) ||
@@ -95,17 +132,16 @@ void Form1::PushButton2_Click() {
         },
         false);
     if (incomplete) {
-        m_services.messages.show(tr("Please fill out all entries."), MsgButtons::Ok,
-                                 MsgIcon::None);
-        return;
+        tellIncomplete();
+        return std::nullopt;
     }
-    const QLineEdit* boxes[] = {txtTime, txtTopic, txtDetails, txtRoom};
-    appendAgendaRow(trap, 102, [&](int column) { return boxes[column]->text(); });
+    entry::AgendaItem item{txtTime->text(), txtTopic->text(), txtDetails->text(), txtRoom->text()};
     int line = 110;
     for (QLineEdit* box : {txtTime, txtTopic, txtDetails, txtRoom}) {
-        trap.step(line, [&] { box->setText(QString()); });
+        run.step(line, [&] { box->setText(QString()); });
         line += 2;
     }
+    return item;
 }
 
 // "Delete Selected": removes the selected row.
@@ -113,53 +149,35 @@ void Form1::PushButton3_Click() {
     ErrorTrap trap = trapOf(m_services, "PushButton3_Click");
     if (!trap.test(100, [&] { return entry::AgendaList::rowCount(*ListView1) > 0; }))
         return;
-    trap.step(102, [&] {
-        const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-        QTreeWidgetItem* row = selected.isEmpty() ? ListView1->currentItem() : selected.first();
-        if (!row || !row->isSelected())
-            throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
-        delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(row));
+    recordChange(tr("Delete Selected"), [&] {
+        trap.step(102, [&] {
+            const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+            QTreeWidgetItem* row = selected.isEmpty() ? ListView1->currentItem() : selected.first();
+            if (!row || !row->isSelected())
+                throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
+            delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(row));
+        });
     });
 }
 
-// The seven meeting texts, in the order of the window; each write stores it.
-void Form1::setMeetingTexts(app::StepRunner& run, const QStringList& texts) {
-    const std::function<void(const QString&)> setters[] = {
-        [this](const QString& t) { txtMeetingTitle->setText(t); },
-        [this](const QString& t) { txtDateOfMeeting->setText(t); },
-        [this](const QString& t) { txtCalledBy->setText(t); },
-        [this](const QString& t) { txtAttendeeList->setText(t); },
-        [this](const QString& t) { txtReadingList->setText(t); },
-        [this](const QString& t) { txtSuppliesList->setText(t); },
-        [this](const QString& t) { txtAdditionalInstruction->setText(t); },
-    };
-    for (int i = 0; i < 7; ++i)
-        run.step(100 + 2 * i, [&] { setters[i](texts.value(i)); });
-}
-
-// "Load Sample/Example Data"
+// "Load Sample/Example Data": the sample meeting, as one step that can be
+// undone; the agenda entry boxes are emptied as adding the sample items
+// one by one empties them.
 void Form1::PushButton5_Click() {
     ErrorTrap trap = trapOf(m_services, "PushButton5_Click");
-    const entry::Meeting sample = entry::sampleMeeting();
-    setMeetingTexts(trap, {sample.title, sample.date, sample.caller, sample.attendees,
-                           sample.reading, sample.supplies, sample.additional});
-    trap.step(114, [&] { ListView1->clear(); });
+    trap.step(100, [&] { replaceMeeting(entry::sampleMeeting(), tr("Load Sample Data")); });
     int line = 116;
-    for (const entry::AgendaItem& item : sample.items) {
-        trap.step(line, [&] { txtTime->setText(item.time); });
-        trap.step(line + 2, [&] { txtTopic->setText(item.topic); });
-        trap.step(line + 4, [&] { txtDetails->setText(item.details); });
-        trap.step(line + 6, [&] { txtRoom->setText(item.room); });
-        trap.step(line + 8, [&] { PushButton2_Click(); });
-        line += 10;
+    for (QLineEdit* box : {txtTime, txtTopic, txtDetails, txtRoom}) {
+        trap.step(line, [&] { box->setText(QString()); });
+        line += 2;
     }
 }
 
-// "Clear/Reset Data": the agenda entry boxes keep their text.
+// "Clear/Reset Data", as one step that can be undone: the agenda entry
+// boxes keep their text.
 void Form1::PushButton4_Click() {
     ErrorTrap trap = trapOf(m_services, "PushButton4_Click");
-    setMeetingTexts(trap, QStringList(7, QString()));
-    trap.step(114, [&] { ListView1->clear(); });
+    trap.step(100, [&] { replaceMeeting(entry::Meeting{}, tr("Clear/Reset Data")); });
 }
 
 namespace {

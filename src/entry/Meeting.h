@@ -12,6 +12,8 @@ namespace entry {
 struct Meeting {
     QString title, date, caller, attendees, reading, supplies, additional;
     QList<AgendaItem> items;
+
+    bool operator==(const Meeting&) const = default;
 };
 
 } // namespace entry

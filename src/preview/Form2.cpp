@@ -30,6 +30,7 @@ Form2::Form2(const app::Services& services, QWidget* parent)
     watchPointer();
     createNavigationKeys();
     createSharingActions();
+    createMenus();
     Form_Load();
     createAccessibility();
 }
@@ -214,12 +215,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             ListView1_Click();
         break;
-    case QEvent::KeyRelease: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == ListView1 && !key->isAutoRepeat())
-            ListView1_KeyUp(key->key(), platform::PictureBox::shiftMaskOf(key->modifiers()));
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (watched == ListView1)
+            pageListKey(*static_cast<QKeyEvent*>(event));
         break;
-    }
     case QEvent::MouseMove:
         onPointerMove(static_cast<QWidget*>(watched), *static_cast<QMouseEvent*>(event));
         break;
@@ -227,6 +227,21 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return platform::FormWindow::eventFilter(watched, event);
+}
+
+// A key-up counts for the list when the list had the key's press: the
+// release of a zoom shortcut (taken as a shortcut before the list saw it)
+// and of Ctrl (pressed for Ctrl+wheel or a shortcut) do not choose a page.
+void Form2::pageListKey(const QKeyEvent& key) {
+    if (key.isAutoRepeat() || key.key() == Qt::Key_Control)
+        return;
+    if (key.type() == QEvent::KeyPress) {
+        if (!m_listKeysDown.contains(key.key()))
+            m_listKeysDown << key.key();
+        return;
+    }
+    if (m_listKeysDown.removeAll(key.key()) > 0)
+        ListView1_KeyUp(key.key(), platform::PictureBox::shiftMaskOf(key.modifiers()));
 }
 
 void Form2::onPointerMove(QWidget* over, const QMouseEvent& event) {

@@ -6,6 +6,8 @@
 
 #include "../platform/picture/Picture.h"
 
+#include <QList>
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +17,7 @@ class QAction;
 class QGroupBox;
 class QMenu;
 class QPrinter;
+class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class QScrollBar;
@@ -124,6 +127,7 @@ public:
     void printAgenda();
     QAction* exportPdfAction = nullptr; // Ctrl+E
     QAction* printAction = nullptr;     // Ctrl+P
+    QAction* saveAction = nullptr;      // Ctrl+S, as PushButton6
     QMenu* pageMenu = nullptr;          // of the page view and the page list
 
     // The wheel over the page view: scrolls through the scroll bars (Shift:
@@ -145,6 +149,11 @@ public:
     // 59 MB at 96 dpi; no side may exceed the page's longest side at 4.0.
     static constexpr int32_t kMaxDrawSide = 4 * 16838;
     static constexpr int64_t kMaxDrawArea = int64_t{4 * 12240} * (4 * 16838);
+    // The same bound in the pixels the canvas allocates (at 96 dpi a pixel
+    // is 15 twips square): on a denser screen, or one of a higher pixel
+    // ratio, the largest drawings are made with fewer pixels than the screen
+    // has rather than with more memory.
+    static constexpr int64_t kMaxDrawPixels = kMaxDrawArea / (15 * 15);
     static bool drawingFits(int32_t width, int32_t height);
 
 protected:
@@ -165,12 +174,16 @@ private:
     void createAccessibility();
     void describePageView();
     void trackListInput(const QObject* watched, const QEvent* event);
+    void createMenus();
+    void ZoomActualSize();
     QString meetingTitle() const;
     QString writePdf(const QString& target);
     bool printPages(word::Layout& layout, QPrinter& printer, int pages);
     bool isWorkingCopy(const QString& target) const;
     void refuseWorkingCopy(const QString& target);
     bool pageViewEvent(QEvent* event);
+    void pageListKey(const QKeyEvent& key);
+    bool pageMenuEvent(QEvent* event);
     void showChosenPage();
     void onPointerMove(QWidget* over, const QMouseEvent& event);
     void baseSizeFromHolder();
@@ -178,7 +191,13 @@ private:
 
     app::Services m_services;
     Form1* m_entry = nullptr;
-    int m_zoomWheel = 0; // Ctrl+wheel turned since the last zoom step
+    int m_zoomWheel = 0;       // Ctrl+wheel turned since the last zoom step
+    QList<int> m_listKeysDown; // keys whose press the page list had
+    // A right-button press on the page view: where, whether it has become a
+    // drag, and whether its context menu waits for the release.
+    QPoint m_rightPressAt;
+    bool m_rightDragged = false;
+    bool m_menuOnRelease = false;
     int m_shownPage = 0;
     // True from a press of a mouse button or a key on the page list to its
     // release: a selection made then is the user's, and the click or key

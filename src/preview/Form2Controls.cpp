@@ -87,6 +87,7 @@ void Form2::createViewControls() {
     Picture1 = pictureBox(Picture2, QStringLiteral("Picture1"));
     Picture1->setTwipsGeometry(0, 0, 2340, 3435);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setMaxImagePixels(kMaxDrawPixels);
 
     Zoom_Ori = pictureBox(this, QStringLiteral("Zoom_Ori"));
     Zoom_Ori->setBorderSingle(true);

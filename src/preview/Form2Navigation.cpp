@@ -57,6 +57,8 @@ void Form2::createNavigationKeys() {
 }
 
 bool Form2::pageViewEvent(QEvent* event) {
+    if (pageMenuEvent(event))
+        return true;
     if (event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         wheelOverPageView(wheel->angleDelta(), wheel->modifiers());

@@ -6,13 +6,14 @@
 #include "../entry/Form1.h"
 #include "../entry/MeetingKeys.h"
 #include "../platform/errors/RuntimeError.h"
+#include "../platform/files/FileReplacement.h"
 #include "../platform/messages/MessageService.h"
 #include "../platform/settings/SettingsStore.h"
 #include "../platform/shell/Shell.h"
+#include "../platform/word/io/DocumentPackage.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using app::ErrorTrap;
 using platform::MsgAnswer;
@@ -21,20 +22,30 @@ using platform::MsgIcon;
 
 namespace {
 
-// A copy that replaces the target in one step: a failure leaves the old file.
-void copyReplacing(const QString& source, const QString& target) {
+// The working copy's bytes, only when they are a whole document: after a
+// generation that failed it may be missing or cut short.
+QByteArray completeDocument(const QString& source) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         throw platform::RuntimeError(
             QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
     const QByteArray bytes = in.readAll();
-    QSaveFile out(target);
-    // Where the folder takes no new file, an existing target that may be
-    // written is written in place.
-    out.setDirectWriteFallback(true);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (in.error() != QFileDevice::NoError)
         throw platform::RuntimeError(
-            QStringLiteral("%1 could not be written: %2").arg(target, out.errorString()));
+            QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
+    try {
+        (void)word::io::unpackDocument(bytes);
+    } catch (const platform::RuntimeError& error) {
+        throw platform::RuntimeError(
+            QStringLiteral("The agenda's document %1 is not complete, so it was not saved. %2")
+                .arg(source, error.description()));
+    }
+    return bytes;
+}
+
+// A copy that replaces the target in one step: a failure leaves the old file.
+void copyReplacing(const QString& source, const QString& target) {
+    platform::replaceFile(target, completeDocument(source));
 }
 
 } // namespace
@@ -112,7 +123,7 @@ void Form2::Form_QueryUnload() {
     trap.step(104, [&] { m_services.shell.doEvents(); });
     trap.step(106, [&] {
         if (m_entry)
-            m_services.settings.write(entry::MeetingKeys::Time, m_entry->EncodedAgendaList());
+            m_entry->StoreAgendaListAtEnd();
     });
 }
 

@@ -8,17 +8,24 @@
 
 #include "ResultDocument.h"
 
+#include "../app/ShellUtilities.h"
 #include "../entry/Form1.h"
 #include "../platform/controls/PictureBox.h"
+#include "../platform/files/FileReplacement.h"
 #include "../platform/messages/MessageService.h"
 #include "../platform/shell/Shell.h"
 #include "../platform/word/paint/DocumentPages.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -32,17 +39,6 @@ using platform::MsgButtons;
 using platform::MsgIcon;
 
 namespace {
-
-// A meeting title as a file name: no folder separators or control
-// characters, no leading dot, not too long; "Agenda" when nothing is left.
-QString fileNameFor(const QString& title) {
-    static const QRegularExpression unfit(QStringLiteral("[/\\\\\\x00-\\x1f\\x7f]+"));
-    QString name = QString(title).replace(unfit, QStringLiteral(" ")).simplified();
-    while (name.startsWith(QLatin1Char('.')))
-        name.remove(0, 1);
-    name = name.left(200).trimmed();
-    return name.isEmpty() ? Form2::tr("Agenda") : name;
-}
 
 QString withPdfExtension(const QString& target) {
     return QFileInfo(target).suffix().isEmpty() ? target + QStringLiteral(".pdf") : target;
@@ -62,8 +58,8 @@ void Form2::createSharingActions() {
     exportPdfAction =
         action(tr("Export as PDF…"), QKeySequence(Qt::CTRL | Qt::Key_E), &Form2::exportPdf);
     printAction = action(tr("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form2::printAgenda);
-    action(tr("Save Results To Word File"), QKeySequence(Qt::CTRL | Qt::Key_S),
-           &Form2::PushButton6_Click);
+    saveAction = action(tr("Save Results To Word File"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                        &Form2::PushButton6_Click);
     pageMenu = new QMenu(this);
     pageMenu->setObjectName(QStringLiteral("pageMenu"));
     pageMenu->addAction(exportPdfAction);
@@ -78,6 +74,60 @@ void Form2::createSharingActions() {
     }
 }
 
+// The page view drags with every button, so a right-button press only
+// marks where it was: the menu opens on the release of a click that did
+// not move, at the pointer, so no release can land on one of its entries.
+// The Menu key and Shift+F10 open it at once, in the middle of the view.
+bool Form2::pageMenuEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            m_rightPressAt = mouse->globalPosition().toPoint();
+            m_rightDragged = false;
+        }
+        return false;
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if ((mouse->buttons() & Qt::RightButton) &&
+            (mouse->globalPosition().toPoint() - m_rightPressAt).manhattanLength() >=
+                QApplication::startDragDistance())
+            m_rightDragged = true;
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && m_menuOnRelease && !m_rightDragged)
+            pageMenu->popup(mouse->globalPosition().toPoint());
+        if (mouse->button() == Qt::RightButton)
+            m_menuOnRelease = false;
+        return false;
+    }
+    case QEvent::KeyPress: {
+        // Some window systems follow the Menu key with a context-menu event
+        // of their own; the menu is then open already.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (!menuKey && !shiftF10)
+            return false;
+        pageMenu->popup(Picture2->mapToGlobal(Picture2->rect().center()));
+        return true;
+    }
+    case QEvent::ContextMenu:
+        if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse)
+            return pageMenu->isVisible();
+        if (QGuiApplication::mouseButtons() & Qt::RightButton) {
+            m_menuOnRelease = true;
+            return true;
+        }
+        return m_rightDragged; // a menu a system sends after a drag's release
+    default:
+        return false;
+    }
+}
+
 QString Form2::meetingTitle() const {
     return m_entry ? m_entry->txtMeetingTitle->text().trimmed() : QString();
 }
@@ -85,7 +135,7 @@ QString Form2::meetingTitle() const {
 void Form2::exportPdf() {
     const QString proposed =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(fileNameFor(meetingTitle()) + QStringLiteral(".pdf"));
+            .filePath(Main::FileNameFor(meetingTitle(), tr("Agenda")) + QStringLiteral(".pdf"));
     QString target = m_services.shell.askSaveFileName(tr("Export as PDF"),
                                                       tr("PDF Files (*.pdf)|*.pdf"), proposed);
     if (target.isEmpty())
@@ -110,14 +160,11 @@ void Form2::exportPdf() {
 QString Form2::writePdf(const QString& target) {
     try {
         preview::ResultDocument document(m_services.automation, mWordFile);
-        QSaveFile file(target);
-        file.setDirectWriteFallback(true);
-        if (!file.open(QIODevice::WriteOnly))
-            return tr("%1 could not be written: %2").arg(target, file.errorString());
-        if (!word::writePdf(document.layout(), file, meetingTitle()))
-            return tr("%1 could not be written.").arg(target);
-        if (!file.commit())
-            return tr("%1 could not be written: %2").arg(target, file.errorString());
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        if (!word::writePdf(document.layout(), pdf, meetingTitle()))
+            return tr("The PDF of the agenda could not be made.");
+        platform::replaceFile(target, pdf.data());
         return {};
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
@@ -130,7 +177,7 @@ void Form2::printAgenda() {
         preview::ResultDocument document(m_services.automation, mWordFile);
         const int pages = document.pageCount();
         QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(fileNameFor(meetingTitle()));
+        printer.setDocName(Main::FileNameFor(meetingTitle(), tr("Agenda")));
         printer.setPageSize(word::pageSizeOf(document.layout().document().section));
         printer.setFullPage(true);
         printer.setFromTo(1, pages);

@@ -28,8 +28,7 @@ class ResultPages final : public PageSink {
 public:
     ResultPages(app::ErrorTrap& trap, const app::Services& services,
                 platform::FormWindow& busyWindow, preview::GenerationResult& result)
-        : m_trap(trap), m_services(services), m_busyWindow(busyWindow), m_result(result),
-          m_scratch(ScratchPicture::defaultPath()) {}
+        : m_trap(trap), m_services(services), m_busyWindow(busyWindow), m_result(result) {}
 
     void copying() override { m_busyWindow.setMousePointer(platform::PointerBusy); }
 
@@ -74,7 +73,6 @@ void SaveDocAsJPG(const app::Services& services, platform::FormWindow& busyWindo
                   preview::GenerationResult& result, const QString& path) {
     app::ErrorTrap trap(services.messages, QStringLiteral("MeetingAgenda"),
                         QStringLiteral("SaveDocAsJPG"));
-    const platform::ClipboardKeeper keeper(services.clipboard);
     ResultPages pages(trap, services, busyWindow, result);
     platform::Ref<word::Application> wordApp;
     platform::Ref<word::Document> doc;
@@ -90,11 +88,13 @@ void SaveDocAsJPG(const app::Services& services, platform::FormWindow& busyWindo
 ScratchPicture::ScratchPicture(QString path) : m_path(std::move(path)) {}
 
 QString ScratchPicture::defaultPath() {
-    return Main::TempFolder() + QStringLiteral("/temp.bmp");
+    return Main::PrivateTempFolder() + QStringLiteral("/temp.bmp");
 }
 
 void ScratchPicture::save(const platform::Picture& picture) {
     m_written = false;
+    if (m_path.isEmpty())
+        m_path = defaultPath();
     const QByteArray bytes = picture.toBytes();
     if (bytes.isEmpty())
         throw platform::RuntimeError(QStringLiteral("The picture could not be saved"));

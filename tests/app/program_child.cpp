@@ -2,15 +2,20 @@
 // it, send it signals, start it twice, and read what it prints. Every message
 // box is printed as "box: <text>" instead of shown. One scripted action
 // after start-up: "entry" adds an agenda item, "preview" generates the
-// sample meeting, "save" generates it and saves the result as
-// $QUILLARY_SAVE_AS. Prints "ready" (with the temporary document's path in
-// "preview") once the event loop runs, "preview <platform> <app id> <pages>
-// <title>" when the preview is on show (in "save"), and "activated" when a
-// later start asked for the front.
+// sample meeting (and prints "clipboard <changes> <text>": how often the
+// system clipboard changed meanwhile, and its text), "save" generates it and
+// saves the result as $QUILLARY_SAVE_AS (and prints "preview <platform> <app
+// id> <pages> <title>" once the preview is on show), "idle" does nothing.
+// Prints "ready" (with the temporary document's path in "preview", the
+// agenda list in "idle") once the event loop runs, and "activated" when a
+// later start asked for the front. A file named after the mode is opened as
+// the program opens the file it is started with; "opened <meeting title>"
+// follows each file opened, this one and those later starts hand over.
+#include "app/Leftovers.h"
 #include "app/OutsideRequests.h"
 #include "entry/Form1.h"
 #include "platform/automation/AutomationRegistry.h"
-#include "platform/clipboard/SystemClipboard.h"
+#include "platform/clipboard/PrivateClipboard.h"
 #include "platform/messages/MessageService.h"
 #include "platform/session/SingleInstance.h"
 #include "platform/settings/SettingsStore.h"
@@ -19,6 +24,7 @@
 #include "preview/Form2.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -56,6 +62,10 @@ public:
         const QString target = qEnvironmentVariable("QUILLARY_SAVE_AS");
         return target.isEmpty() ? m_desktop.askSaveFileName(title, filter, fileName) : target;
     }
+    QString askOpenFileName(const QString& title, const QString& filter,
+                            const QString& folder) override {
+        return m_desktop.askOpenFileName(title, filter, folder);
+    }
     bool askPrint(QPrinter& printer, int pageCount) override {
         return m_desktop.askPrint(printer, pageCount);
     }
@@ -82,8 +92,15 @@ void act(Form1& form1, const QString& mode) {
         form1.PushButton2_Click();
         say(QStringLiteral("ready"));
     } else if (mode == QLatin1String("preview")) {
+        // What the user copied elsewhere stays on the clipboard, untouched.
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("copied elsewhere"));
+        int changes = 0;
+        QObject::connect(clipboard, &QClipboard::dataChanged, [&changes] { ++changes; });
         form1.PushButton5_Click();
         form1.PushButton1_Click();
+        QObject::disconnect(clipboard, &QClipboard::dataChanged, nullptr, nullptr);
+        say(QStringLiteral("clipboard %1 %2").arg(changes).arg(clipboard->text()));
         say(QStringLiteral("ready ") + form1.form2().mWordFile);
     } else if (mode == QLatin1String("save")) {
         form1.PushButton5_Click();
@@ -99,6 +116,8 @@ void act(Form1& form1, const QString& mode) {
             preview.PushButton6->click();
             say(QStringLiteral("ready"));
         });
+    } else {
+        say(QStringLiteral("ready ") + form1.EncodedAgendaList());
     }
 }
 
@@ -108,14 +127,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("quillary"));
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("entry");
+    const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
-    if (!instance.claim())
+    if (!instance.claim(file))
         return 0;
+    app::deleteLeftoversOfEndedRuns(instance);
     PrintedMessages messages;
     SavingShell shell;
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
-    platform::SystemClipboard clipboard;
+    platform::PrivateClipboard clipboard;
     word::registerEngine(automation, clipboard);
     QRandomGenerator random(seedWithoutHomePage());
     const app::Services services{messages,
@@ -130,10 +151,18 @@ int main(int argc, char* argv[]) {
     app::OutsideRequests outside(form1, &instance);
     QObject::connect(&instance, &platform::SingleInstance::activationRequested,
                      [] { say(QStringLiteral("activated")); });
+    const auto opened = [&form1] {
+        say(QStringLiteral("opened ") + form1.txtMeetingTitle->text());
+    };
+    QObject::connect(&instance, &platform::SingleInstance::openRequested, opened);
     form1.Form_Load();
     if (shell.endRequested())
         return 0;
     form1.show();
+    if (!file.isEmpty()) {
+        outside.openFile(file);
+        opened();
+    }
     QTimer::singleShot(0, &form1, [&] { act(form1, mode); });
     return application.exec();
 }

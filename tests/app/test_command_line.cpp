@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QtTest>
 
@@ -14,6 +15,17 @@ private slots:
         QVERIFY(request.run);
         QVERIFY(request.output.isEmpty());
         QVERIFY(request.error.isEmpty());
+    }
+
+    void aFileIsOpenedByItsAbsolutePath() {
+        const auto relative = readCommandLine({"quillary", "meetings/week.quillary"});
+        QVERIFY2(relative.run, qPrintable(relative.error));
+        QCOMPARE(relative.file, QDir::current().absoluteFilePath("meetings/week.quillary"));
+        // After "--" a name may start with a dash.
+        const auto dashed = readCommandLine({"quillary", "-platform", "offscreen", "--", "-x.ics"});
+        QVERIFY2(dashed.run, qPrintable(dashed.error));
+        QCOMPARE(dashed.file, QDir::current().absoluteFilePath("-x.ics"));
+        QCOMPARE(readCommandLine({"quillary", "/tmp/a.ics"}).file, QString("/tmp/a.ics"));
     }
 
     void versionPrintsNameAndProjectVersion_data() {
@@ -34,7 +46,7 @@ private slots:
             readCommandLine({QStringLiteral("/usr/lib/quillary/quillary"), QStringLiteral("-h")});
         QVERIFY(!request.run);
         QCOMPARE(request.exitCode, 0);
-        QVERIFY2(request.output.startsWith(QStringLiteral("Usage: quillary [options]")),
+        QVERIFY2(request.output.startsWith(QStringLiteral("Usage: quillary [options] [file]")),
                  qPrintable(request.output));
         QVERIFY(request.output.contains(QStringLiteral("--help")));
         QVERIFY(request.output.contains(QStringLiteral("--version")));
@@ -63,8 +75,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("option") << QStringList{"--frobnicate"}
                                 << QStringLiteral("Unknown option 'frobnicate'.");
-        QTest::newRow("argument") << QStringList{"agenda.doc"}
-                                  << QStringLiteral("Unexpected argument 'agenda.doc'.");
+        QTest::newRow("second file") << QStringList{"week.quillary", "invite.ics"}
+                                     << QStringLiteral("Unexpected argument 'invite.ics'.");
+        QTest::newRow("option after a file") << QStringList{"week.quillary", "--frobnicate"}
+                                             << QStringLiteral("Unknown option 'frobnicate'.");
         QTest::newRow("value missing")
             << QStringList{"-platform"} << QStringLiteral("Missing value after '-platform'.");
     }

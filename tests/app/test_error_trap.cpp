@@ -17,9 +17,10 @@ private slots:
         trap.step(104, [] { throw RuntimeError("File not found"); });
         QCOMPARE(messages.boxes.size(), 1);
         const auto& box = messages.boxes.first();
-        QCOMPARE(box.text, QString("File not found\r\nin Parvelin2021/08/31.Form1.Form_Load at line "
-                                   "104\r\rPlease email screenshot of this message to "
-                                   "support@marrowind.example"));
+        QCOMPARE(box.text,
+                 QString("File not found\r\nin Parvelin2021/08/31.Form1.Form_Load at line "
+                         "104\r\rPlease email screenshot of this message to "
+                         "support@marrowind.example"));
         QCOMPARE(box.caption, QString("Application Error"));
         QCOMPARE(box.icon, MsgIcon::Exclamation);
         QCOMPARE(box.buttons, MsgButtons::Ok);
@@ -44,7 +45,8 @@ private slots:
         testing::ScriptedMessages messages;
         app::ErrorTrap trap(messages, "MeetingAgenda", "GenerateMeetingAgenda");
         QVERIFY(trap.test(204, []() -> bool { throw RuntimeError("x"); }));
-        QVERIFY(!trap.test(320, []() -> bool { throw RuntimeError("x"); }, false));
+        QVERIFY(!trap.test(
+            320, []() -> bool { throw RuntimeError("x"); }, false));
         QVERIFY(!trap.test(204, [] { return false; }));
         QCOMPARE(messages.errorBoxes(), 2);
     }

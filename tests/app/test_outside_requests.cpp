@@ -21,8 +21,8 @@ void addItem(Form1& f) {
     f.PushButton2_Click();
 }
 
-// What the session manager's save-yourself at logout makes the application do.
-void endSession() {
+// The session manager's save-yourself before a logout.
+void logoutRequest() {
     auto* manager = qGuiApp->findChild<QSessionManager*>();
     QVERIFY(manager);
     emit qGuiApp->commitDataRequest(*manager);
@@ -33,20 +33,33 @@ void endSession() {
 class TestOutsideRequests : public QObject {
     Q_OBJECT
 private slots:
-    void endOfSessionStoresTheListAndEnds() {
+    // A logout the user may still cancel: the list is stored, the program
+    // goes on; a change after the cancel is stored by the real end.
+    void aLogoutRequestStoresTheListAndKeepsRunning() {
         testing::GenerationRun g;
         Form1& f = g.form();
         f.show();
         app::OutsideRequests outside(f);
         addItem(f);
-        endSession();
-        endSession(); // a second request while ending changes nothing
-        QCOMPARE(g.t.shell.endCalls, 1);
+        logoutRequest();
         QCOMPARE(g.t.settings->read("Time"), QString("9:00|Budget|Q3|Rm 1"));
+        QCOMPARE(g.t.shell.endCalls, 0);
+        QVERIFY(f.isVisible());
+
+        // Cancelled: the user goes on working; the session ends later.
+        f.txtTime->setText("10:00");
+        f.txtTopic->setText("Close");
+        f.txtRoom->setText("Rm 2");
+        f.PushButton2_Click();
+        logoutRequest();
+        QCOMPARE(g.t.shell.endCalls, 0);
+        outside.endProgram();
+        QCOMPARE(g.t.shell.endCalls, 1);
+        QCOMPARE(g.t.settings->read("Time"), QString("9:00|Budget|Q3|Rm 1^10:00|Close||Rm 2"));
         QVERIFY(g.t.messages.boxes.isEmpty());
     }
 
-    void endOfSessionFromThePreviewDeletesTheDocument() {
+    void aLogoutRequestOverThePreviewKeepsItsDocument() {
         testing::GenerationRun g;
         Form1& f = g.form();
         f.show();
@@ -55,22 +68,25 @@ private slots:
         f.PushButton1_Click();
         Form2& p = f.form2();
         QVERIFY(p.isVisible());
+        logoutRequest();
+        QCOMPARE(g.t.shell.endCalls, 0);
+        QVERIFY(p.isVisible());
         QVERIFY(QFile::exists(p.mWordFile));
-        endSession();
+        QCOMPARE(g.t.settings->read("Time").count('^'), 1); // the sample's two items
+        outside.endProgram();
         QCOMPARE(g.t.shell.endCalls, 1);
         QVERIFY(!QFile::exists(p.mWordFile));
         QVERIFY(g.agendaFiles().isEmpty());
-        QCOMPARE(g.t.settings->read("Time").count('^'), 1); // the sample's two items
     }
 
-    void anEndBeforeTheWindowIsShownStoresNothing() {
+    void aLogoutRequestBeforeTheWindowIsShownStoresNothing() {
         testing::GenerationRun g;
         g.t.settings->write("Time", "a|b|c|d");
         Form1& f = g.form(); // loaded, not shown yet
         app::OutsideRequests outside(f);
         f.ListView1->clear();
-        endSession();
-        QCOMPARE(g.t.shell.endCalls, 1);
+        logoutRequest();
+        QCOMPARE(g.t.shell.endCalls, 0);
         QCOMPARE(g.t.settings->read("Time"), QString("a|b|c|d"));
     }
 

@@ -67,8 +67,9 @@ private slots:
         testing::TestServices t;
         testing::Form1Run run(t, false);
         Form1& f = *run.form;
-        QCOMPARE(platform::pixelsToTwips(f.width(), 96), 8040.0);
-        QCOMPARE(platform::pixelsToTwips(f.height(), 96), 8730.0);
+        // The client area below the menu bar.
+        QCOMPARE(platform::pixelsToTwips(f.clientArea()->width(), 96), 8040.0);
+        QCOMPARE(platform::pixelsToTwips(f.clientArea()->height(), 96), 8730.0);
         QCOMPARE_TWIPS(f.PushButton1, 120, 120, 7800, 405);
         QCOMPARE_TWIPS(f.PushButton4, 120, 630, 3840, 405);
         QCOMPARE_TWIPS(f.PushButton5, 4080, 630, 3840, 405);

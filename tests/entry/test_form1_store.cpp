@@ -3,6 +3,7 @@
 #include "entry/AgendaList.h"
 #include "entry/Form1.h"
 #include "support/Form1Fixture.h"
+#include "support/TinyTmpfs.h"
 
 #include <QDate>
 #include <QDir>
@@ -36,6 +37,11 @@ void unblockStore(const QString& file) {
     QVERIFY(QDir(file).removeRecursively());
 }
 
+void showWindow(Form1& form) {
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
 } // namespace
 
 class TestForm1Store : public QObject {
@@ -67,24 +73,72 @@ private slots:
         writeFile(t.settingsFile, garbage);
         t.reopenSettings();
         testing::Form1Run run(t);
+        QVERIFY(t.messages.boxes.isEmpty()); // not before the window is on screen
+        showWindow(*run.form);
+        QTRY_COMPARE(t.messages.boxes.size(), 1);
         QTest::keyClicks(run.form->txtMeetingTitle, "Budget");
-        QCOMPARE(t.messages.boxes.size(), 1);
         const QString kept = t.settingsFile + ".bad";
         QVERIFY(t.messages.boxes[0].text.contains(kept));
         QCOMPARE(t.messages.boxes[0].caption, QString("Quillary"));
         QCOMPARE(readFile(kept), garbage);
         run.restart();
+        showWindow(*run.form);
         QCOMPARE(run.form->txtMeetingTitle->text(), QString("Budget"));
         QCOMPARE(t.messages.boxes.size(), 1);
     }
 
+    // Lines the next write would drop: the file as it was is kept aside
+    // before the first write, the rest is read, and the user told once.
+    void aFileWithSyntaxErrorsIsCopiedAsideAndToldOnce() {
+        testing::TestServices t;
+        const QByteArray text = "[Quillary]\nMeeting%20Title=Budget\nTime=9:00|a|b|c\n"
+                                "my notes for Tuesday\n[Other\n";
+        writeFile(t.settingsFile, text);
+        t.reopenSettings();
+        testing::Form1Run run(t);
+        showWindow(*run.form);
+        QTRY_COMPARE(t.messages.boxes.size(), 1);
+        QVERIFY(t.messages.boxes[0].text.contains(t.settingsFile + ".bad"));
+        QCOMPARE(readFile(t.settingsFile + ".bad"), text);
+        QCOMPARE(run.form->txtMeetingTitle->text(), QString("Budget"));
+        QCOMPARE(entry::AgendaList::rowCount(*run.form->ListView1), 1);
+        run.form->Form_QueryUnload();
+        run.restart();
+        showWindow(*run.form);
+        QCOMPARE(run.form->txtMeetingTitle->text(), QString("Budget"));
+        QCOMPARE(t.messages.boxes.size(), 1);
+        QVERIFY(!QFile::exists(t.settingsFile + ".bad2"));
+    }
+
+    void aFileWithAByteOrderMarkLoadsAndStoresWithoutABox() {
+        testing::TestServices t;
+        writeFile(t.settingsFile, "\xEF\xBB\xBF[Quillary]\r\nMeeting%20Title=Budget\r\n"
+                                  "Time=9:00|Budget|Q3|Rm 1\r\n");
+        t.reopenSettings();
+        testing::Form1Run run(t);
+        showWindow(*run.form);
+        QTest::keyClicks(run.form->txtCalledBy, "Eva");
+        run.form->Form_QueryUnload();
+        QTest::qWait(20);
+        QVERIFY2(t.messages.boxes.isEmpty(), qPrintable(t.messages.texts().join('\n')));
+        QVERIFY(!QFile::exists(t.settingsFile + ".bad"));
+        run.restart();
+        QCOMPARE(run.form->txtMeetingTitle->text(), QString("Budget"));
+        QCOMPARE(run.form->txtCalledBy->text(), QString("Eva"));
+        QCOMPARE(entry::AgendaList::rowCount(*run.form->ListView1), 1);
+    }
+
+    // A store that cannot be written is told once the window is on screen,
+    // not before, and not again at the close.
     void aStoreThatCannotBeWrittenIsToldOncePerFailure() {
         testing::TestServices t;
         blockStore(t.settingsFile);
         t.reopenSettings();
         testing::Form1Run run(t); // the date of a first start cannot be stored
         Form1& f = *run.form;
-        QCOMPARE(t.messages.boxes.size(), 1);
+        QVERIFY(t.messages.boxes.isEmpty());
+        showWindow(f);
+        QTRY_COMPARE(t.messages.boxes.size(), 1);
         QVERIFY(t.messages.boxes[0].text.contains(t.settingsFile));
         QCOMPARE(t.messages.errorBoxes(), 0);
         QTest::keyClicks(f.txtMeetingTitle, "Budget");
@@ -104,12 +158,51 @@ private slots:
         QTest::keyClicks(f.txtMeetingTitle, " review");
         QCOMPARE(t.messages.boxes.size(), 2);
 
-        // The list cannot be stored at the end: said once, with the file.
+        // The list cannot be stored at the end either: the same cause, not told again.
         f.Form_QueryUnload();
-        QCOMPARE(t.messages.boxes.size(), 3);
+        QCOMPARE(t.messages.boxes.size(), 2);
+        QCOMPARE(t.messages.errorBoxes(), 0);
+    }
+
+    // A store that has worked and fails only at the close: that is news.
+    void aFailureFirstMetAtTheCloseIsTold() {
+        testing::TestServices t;
+        testing::Form1Run run(t);
+        showWindow(*run.form);
+        blockStore(t.settingsFile);
+        run.form->Form_QueryUnload();
         QCOMPARE(t.messages.errorBoxes(), 1);
-        QVERIFY(t.messages.boxes[2].text.contains(t.settingsFile));
-        QVERIFY(t.messages.boxes[2].text.contains("Form_QueryUnload at line 112"));
+        QVERIFY(t.messages.boxes[0].text.contains("Form_QueryUnload at line 112"));
+        QVERIFY(t.messages.boxes[0].text.contains(t.settingsFile));
+    }
+
+    // A full disk, as a real one: told once, after the window is on screen;
+    // the file keeps what it had; with space again everything is stored.
+    void aFullDiskIsToldOnceAndTheFileKeepsWhatItHad() {
+        testing::TinyTmpfs disk(128);
+        if (!disk.mounted())
+            QSKIP(testing::TinyTmpfs::kSkipReason);
+        testing::TestServices t;
+        t.settingsFile = disk.filePath("Marrowind.ini");
+        t.reopenSettings();
+        testing::Form1Run run(t);
+        Form1& f = *run.form;
+        QTest::keyClicks(f.txtMeetingTitle, "Budget");
+        const QByteArray before = readFile(t.settingsFile);
+        disk.fill();
+        run.restart();
+        showWindow(*run.form);
+        QTest::keyClicks(run.form->txtCalledBy, QString(300, 'e'));
+        run.form->Form_QueryUnload();
+        QTRY_COMPARE(t.messages.boxes.size(), 1);
+        QTest::qWait(20);
+        QCOMPARE(t.messages.boxes.size(), 1);
+        QCOMPARE(t.messages.errorBoxes(), 0);
+        QCOMPARE(readFile(t.settingsFile), before);
+        disk.release();
+        QTest::keyClicks(run.form->txtCalledBy, "!");
+        QCOMPARE(platform::SettingsStore(t.settingsFile).read("Called By"),
+                 QString(300, 'e') + "!");
     }
 };
 

@@ -27,15 +27,6 @@ QStringList pageItems(Form2& f) {
     return items;
 }
 
-QString documentText(const QString& path) {
-    testing::FakeClipboard clipboard;
-    auto app = word::Application::create(clipboard);
-    auto doc = app->Documents().Open(path);
-    const QString text = doc->model().plainText();
-    app->Quit();
-    return text;
-}
-
 void addItems(Form1& f, int count) {
     for (int i = 0; i < count; ++i) {
         f.txtTime->setText(QString("%1:00").arg(i % 12 + 1));
@@ -77,7 +68,7 @@ private slots:
                     .contains(QRegularExpression("^ovelund[1-9]{8}\\.doc$")));
         QCOMPARE(QFileInfo(p.mWordFile).path(), g.temp.path());
         QCOMPARE(QFile::permissions(p.mWordFile) & 0x0077, QFileDevice::Permissions());
-        const QString text = documentText(p.mWordFile);
+        const QString text = testing::documentText(p.mWordFile);
         QVERIFY(text.contains("Lobster Eating Group Meeting"));
         QVERIFY(text.contains("Please bring:"));
         QVERIFY(text.contains("Is it worth eating?"));

@@ -19,7 +19,7 @@ for file in x/o.cjs HAND-M.CUR; do
         fail "share/quillary/$file is not a file"
 done
 for file in applications/quillary.desktop metainfo/example.marrowind.quillary.metainfo.xml \
-        man/man1/quillary.1 fontconfig/conf.avail/60-quillary.conf \
+        mime/packages/quillary.xml man/man1/quillary.1 fontconfig/conf.avail/60-quillary.conf \
         icons/hicolor/scalable/apps/quillary.svg; do
     [ -f "$root/share/$file" ] || fail "share/$file is missing"
 done

@@ -2,7 +2,7 @@
 # Checks one file the package installs for a desktop: the desktop entry, the
 # AppStream metadata or the manual page, with the validator Debian uses.
 # Exits 77 (skipped) when the validator is not installed.
-#   metadata.sh desktop|metainfo|manual FILE
+#   metadata.sh desktop|metainfo|mime|manual FILE
 set -eu
 kind=$1
 file=$2
@@ -17,6 +17,19 @@ desktop)
 metainfo)
     need appstreamcli
     appstreamcli validate --no-net --pedantic "$file"
+    ;;
+mime)
+    need update-mime-database
+    # The definition compiled as the package's trigger does: the meeting
+    # file's extension must lead to its type.
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    mkdir -p "$scratch/mime/packages"
+    cp "$file" "$scratch/mime/packages/quillary.xml"
+    out=$(XDG_DATA_DIRS="$scratch" update-mime-database "$scratch/mime" 2>&1)
+    [ -z "$out" ] || { echo "$out"; exit 1; }
+    grep -q '^50:application/x-quillary-meeting:\*\.quillary$' "$scratch/mime/globs2" ||
+        { echo "*.quillary does not lead to application/x-quillary-meeting"; exit 1; }
     ;;
 manual)
     need man

@@ -19,6 +19,10 @@
 
 #include <map>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // A generation result without a window.
@@ -63,7 +67,7 @@ private slots:
     void cleanup() { qunsetenv("TEMP"); }
 
     // Every page of the saved document, in order, as the page view draws
-    // it; the file keeps all its pages and the clipboard its content.
+    // it; the file keeps all its pages.
     void eachPageBecomesAnItemAndASlot() {
         testing::TestServices t;
         const QString path = saveAgenda(60);
@@ -88,8 +92,6 @@ private slots:
             QCOMPARE(result.pictures[n - 1].toImage(96), expected[n - 1]);
         }
         QCOMPARE(contents(path), saved);
-        QCOMPARE(t.clipboard.snapshots, 1);
-        QCOMPARE(t.clipboard.restores, 1);
         QCOMPARE(window.mousePointer(), int(platform::PointerBusy));
         QVERIFY(!QFile::exists(MeetingAgenda::ScratchPicture::defaultPath()));
         // Showing the result is the builder's part.
@@ -107,6 +109,40 @@ private slots:
         MeetingAgenda::SaveDocAsJPG(t.services(), window, result, path);
         QCOMPARE(t.messages.texts(), QStringList());
         QVERIFY(!result.pictures[1].isNull());
+    }
+
+    // In a shared sticky temporary folder, another user's "temp.bmp" neither
+    // blocks the export nor sees its pictures: the scratch file lives in the
+    // user's private folder (mode 0700).
+    void anotherUsersScratchFileInTempIsLeftAlone() {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (::geteuid() != 0 || !nobody)
+            QSKIP("Needs root, to leave a file owned by \"nobody\" in the shared folder");
+        QTemporaryDir shared;
+        QVERIFY(::chmod(QFile::encodeName(shared.path()).constData(), 01777) == 0);
+        const QString theirs = shared.filePath(QStringLiteral("temp.bmp"));
+        QVERIFY(QFile(theirs).open(QIODevice::WriteOnly));
+        QVERIFY(::chown(QFile::encodeName(theirs).constData(), nobody->pw_uid, nobody->pw_gid) ==
+                0);
+        qputenv("TEMP", QFile::encodeName(shared.path()));
+
+        testing::TestServices t;
+        const QString path = saveAgenda(60);
+        RecordedResult result;
+        platform::FormWindow window;
+        MeetingAgenda::SaveDocAsJPG(t.services(), window, result, path);
+
+        QCOMPARE(t.messages.texts(), QStringList());
+        QVERIFY(result.items.size() >= 3);
+        for (const auto& [slot, picture] : result.pictures)
+            QVERIFY(!picture.isNull());
+        QVERIFY(QFileInfo(theirs).isFile());
+        QCOMPARE(QFileInfo(theirs).ownerId(), nobody->pw_uid);
+        const QString folder = QFileInfo(MeetingAgenda::ScratchPicture::defaultPath()).path();
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(folder).constData(), &info) == 0);
+        QCOMPARE(info.st_uid, ::geteuid());
+        QCOMPARE(info.st_mode & 0777, mode_t(0700));
     }
 
 private:

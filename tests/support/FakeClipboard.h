@@ -17,18 +17,7 @@ public:
         return current;
     }
 
-    std::unique_ptr<QMimeData> snapshot() override {
-        ++snapshots;
-        return platform::Clipboard::snapshot();
-    }
-    void restore(std::unique_ptr<QMimeData> content) override {
-        ++restores;
-        platform::Clipboard::restore(std::move(content));
-    }
-
     platform::Picture current;
-    int snapshots = 0;
-    int restores = 0;
     bool failFetches = false;
     int fetches = 0;
 };

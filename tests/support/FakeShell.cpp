@@ -23,6 +23,16 @@ void FakeShell::doEvents() {
 QString FakeShell::askSaveFileName(const QString& title, const QString& filter,
                                    const QString& fileName) {
     dialogs << Dialog{title, filter, fileName};
+    return nextFileName();
+}
+
+QString FakeShell::askOpenFileName(const QString& title, const QString& filter,
+                                   const QString& folder) {
+    dialogs << Dialog{title, filter, folder};
+    return nextFileName();
+}
+
+QString FakeShell::nextFileName() {
     if (m_fileNames.empty())
         return QString();
     QString next = m_fileNames.front();

@@ -18,9 +18,11 @@ public:
     void doEvents() override;
     QString askSaveFileName(const QString& title, const QString& filter,
                             const QString& fileName) override;
+    QString askOpenFileName(const QString& title, const QString& filter,
+                            const QString& folder) override;
     bool askPrint(QPrinter& printer, int pageCount) override;
 
-    // Answers of the save dialog, in order; empty means "cancelled".
+    // Answers of the save and open dialogs, in order; empty means "cancelled".
     void chooseNext(const QString& fileName) { m_fileNames.push_back(fileName); }
 
     QStringList openedUrls;
@@ -29,7 +31,7 @@ public:
     int doEventsCalls = 0;
     bool processRealEvents = true;
     struct Dialog {
-        QString title, filter, fileName;
+        QString title, filter, fileName; // an open dialog's folder as its file name
     };
     QList<Dialog> dialogs;
     std::function<void()> onDoEvents;
@@ -39,6 +41,7 @@ public:
     QList<int> printDialogPages; // the page count each print dialog was given
 
 private:
+    QString nextFileName();
     std::deque<QString> m_fileNames;
 };
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "FakeClipboard.h"
 #include "Form1Fixture.h"
 
+#include "platform/word/automation/Application.h"
+#include "platform/word/automation/Document.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -33,5 +36,15 @@ struct GenerationRun {
         return QDir(temp.path()).entryList({"ovelund*"}, QDir::Files | QDir::System);
     }
 };
+
+// The text of a saved document, as the engine reads it back.
+inline QString documentText(const QString& path) {
+    FakeClipboard clipboard;
+    auto app = word::Application::create(clipboard);
+    auto doc = app->Documents().Open(path);
+    const QString text = doc->model().plainText();
+    app->Quit();
+    return text;
+}
 
 } // namespace testing

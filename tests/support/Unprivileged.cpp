@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,6 +25,19 @@ bool makeFolderOf(const QString& path, const Account& who) {
            ::chown(QFile::encodeName(path).constData(), who.uid, who.gid) == 0 &&
            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ExeOwner);
+}
+
+// A copy of this test's program in `folder`, where the child can run it: the
+// build folder may lie where only root can enter (root's own home).
+QString reachableCopyOfProgram(const QString& folder) {
+    const QString program = QCoreApplication::applicationFilePath();
+    const QString copy = folder + QLatin1Char('/') + QFileInfo(program).fileName();
+    if (!QFile::copy(program, copy) ||
+        !QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                         QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                         QFileDevice::ReadOther | QFileDevice::ExeOther))
+        return {};
+    return copy;
 }
 
 } // namespace
@@ -51,7 +65,8 @@ bool rerunUnprivileged() {
         ready = makeFolderOf(path, who) && ready;
         env.insert(QString::fromLatin1(variable), path);
     }
-    if (!ready) {
+    const QString program = ready ? reachableCopyOfProgram(scratch.path()) : QString();
+    if (program.isEmpty()) {
         QTest::qFail("The scratch folders of the child could not be made", __FILE__, __LINE__);
         return true;
     }
@@ -65,7 +80,7 @@ bool rerunUnprivileged() {
         if (::setgroups(0, nullptr) != 0 || ::setgid(who.gid) != 0 || ::setuid(who.uid) != 0)
             ::_exit(127);
     });
-    child.start(QCoreApplication::applicationFilePath(), {function});
+    child.start(program, {function});
     const bool finished = child.waitForFinished(120000);
     const QByteArray output = child.readAll();
     if (!finished || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)

@@ -2,7 +2,19 @@
 # started before the first of them and stopped after the last. Where it
 # cannot start, the file QUILLARY_PRINT_UNAVAILABLE names says why in one
 # line, and those tests skip with it (support/PrintService.h).
-set(QUILLARY_PRINT_SERVICE ${CMAKE_CURRENT_BINARY_DIR}/print-service)
+#
+# The service's folder lies under the temporary folder, not in the build
+# folder: CUPS runs its filters as the user lp, who must reach it, and a
+# build folder in root's home (0700) is closed to lp. One folder per build
+# folder, named from its path, which also keeps the socket's path short.
+if(DEFINED ENV{TMPDIR} AND IS_DIRECTORY "$ENV{TMPDIR}")
+    set(print_temp $ENV{TMPDIR})
+else()
+    set(print_temp /tmp)
+endif()
+string(MD5 print_build_hash ${CMAKE_BINARY_DIR})
+string(SUBSTRING ${print_build_hash} 0 12 print_build_hash)
+set(QUILLARY_PRINT_SERVICE ${print_temp}/quillary-print-service-${print_build_hash})
 foreach(action start stop)
     add_test(NAME print_service_${action}
              COMMAND ${CMAKE_CURRENT_LIST_DIR}/private-cups ${action} ${QUILLARY_PRINT_SERVICE})

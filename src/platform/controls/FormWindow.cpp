@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QtEndian>
 
@@ -81,6 +82,39 @@ void FormWindow::applyPointer() {
         setCursor(*m_icon);
     else
         unsetCursor();
+}
+
+void FormWindow::setMenuBar(QMenuBar* bar) {
+    Q_ASSERT(!m_menuBar);
+    const QSize client = size();
+    const bool fixed = minimumSize() == maximumSize();
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    // Moves over the background reach the window's own handlers.
+    m_client->setMouseTracking(true);
+    for (QObject* child : children()) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control || control == m_client || control == bar || control->isWindow())
+            continue;
+        const QRect place = control->geometry();
+        const bool hidden = control->isHidden();
+        control->setParent(m_client);
+        control->setGeometry(place);
+        control->setHidden(hidden);
+    }
+    m_menuBar = bar;
+    bar->setParent(this);
+    const int height = bar->sizeHint().height();
+    bar->setGeometry(0, 0, client.width(), height);
+    m_client->setGeometry(0, height, client.width(), client.height());
+    if (fixed)
+        setFixedSize(client.width(), client.height() + height);
+    else
+        resize(client.width(), client.height() + height);
+}
+
+QWidget* FormWindow::clientArea() const {
+    return m_client ? m_client : const_cast<FormWindow*>(this);
 }
 
 void FormWindow::coverControls() {

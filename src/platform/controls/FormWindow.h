@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMenuBar;
+
 #include <optional>
 #include <utility>
 #include <vector>
@@ -32,6 +34,14 @@ public:
     void pointerOverButton();
     void pointerOverBackground();
 
+    // Puts `bar` above the window's client area. The controls move into a
+    // client area below the bar, keeping their places in it, and a window
+    // of fixed size grows by the bar's height. Once per window.
+    void setMenuBar(QMenuBar* bar);
+    QMenuBar* menuBar() const { return m_menuBar; }
+    // What holds the controls: the window itself until it has a menu bar.
+    QWidget* clientArea() const;
+
     // The focus indicator drawn around whichever control has the focus.
     FocusRing* focusRing() const { return m_focusRing; }
 
@@ -48,6 +58,8 @@ private:
     void uncoverControls();
 
     FocusRing* m_focusRing;
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_client = nullptr;
     int m_pointer = PointerDefault;
     std::optional<QCursor> m_icon;
     std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> m_covered;

@@ -11,6 +11,10 @@
 #include <QStyleOption>
 #include <qdrawutil.h>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -233,23 +237,52 @@ void PictureBox::setAutoRedraw(bool on) {
     update();
 }
 
-double PictureBox::dpr() const {
-    return devicePixelRatioF();
+void PictureBox::setMaxImagePixels(qint64 pixels) {
+    m_maxImagePixels = pixels;
+    if (m_autoRedraw && m_image.size() != imagePixelSize())
+        startImage(true);
+}
+
+QSize PictureBox::clientSize() const {
+    const QSize client = size() - QSize(2 * borderPixels(), 2 * borderPixels());
+    return client.expandedTo(QSize(1, 1));
+}
+
+double PictureBox::imageRatio() const {
+    const double screen = devicePixelRatioF();
+    if (m_maxImagePixels <= 0)
+        return screen;
+    const QSize client = clientSize();
+    const double area = static_cast<double>(client.width()) * client.height();
+    return std::min(screen, std::sqrt(static_cast<double>(m_maxImagePixels) / area));
 }
 
 QSize PictureBox::imagePixelSize() const {
-    const QSize client = size() - QSize(2 * borderPixels(), 2 * borderPixels());
-    return client.expandedTo(QSize(1, 1)) * dpr();
+    const double ratio = imageRatio();
+    const QSize client = clientSize();
+    // Rounded down, so that the bound holds for the pixels actually made.
+    return QSize(static_cast<int>(client.width() * ratio),
+                 static_cast<int>(client.height() * ratio))
+        .expandedTo(QSize(1, 1));
 }
 
+// The previous image is released before the new one is made, unless
+// something was painted into it that the new one has to keep: a box never
+// holds two images of its full size at a time only to throw one away.
 void PictureBox::startImage(bool keepDrawing) {
-    const QImage previous = m_image;
-    m_image = QImage(imagePixelSize(), QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(dpr());
+    QImage previous;
+    if (keepDrawing && m_hasDrawing)
+        previous = std::exchange(m_image, QImage());
+    else
+        m_image = QImage();
+    m_hasDrawing = !previous.isNull();
+    const QSize pixels = imagePixelSize();
+    m_image = QImage(pixels, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(static_cast<double>(pixels.width()) / clientSize().width());
     m_image.fill(backColor());
     QPainter painter(&m_image);
     m_picture.draw(painter, naturalRect());
-    if (keepDrawing && !previous.isNull())
+    if (!previous.isNull())
         painter.drawImage(QPointF(0, 0), previous);
 }
 
@@ -258,6 +291,7 @@ void PictureBox::paintPicture(const Picture& picture, const QRectF& target, cons
         startImage(true);
     QPainter painter(&m_image);
     picture.draw(painter, pixelsOf(target, logicalDpi(this)), source);
+    m_hasDrawing = true;
     update();
 }
 

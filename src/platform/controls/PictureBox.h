@@ -71,6 +71,11 @@ public:
     // there. The picture is drawn at the image's own resolution, so a
     // vector picture stays sharp at any stretch.
     void paintPicture(const Picture& picture, const QRectF& target, const QRectF& source);
+    // The most pixels the persistent image may hold (0: no bound). A box
+    // that would need more at the screen's pixel ratio keeps a coarser image,
+    // so the bound holds on any screen.
+    void setMaxImagePixels(qint64 pixels);
+    qint64 maxImagePixels() const { return m_maxImagePixels; }
 
 signals:
     void mouseDown(int button, int shift, float x, float y);
@@ -95,7 +100,10 @@ private:
     void fitToPicture();
     void startImage(bool keepDrawing);
     QPointF twipsOf(const QPointF& pixels) const;
-    double dpr() const;
+    // The pixel ratio of the persistent image: the screen's, less when
+    // the image would exceed its bound.
+    double imageRatio() const;
+    QSize clientSize() const;
     QSize imagePixelSize() const;
     // Where the picture stands at its natural size, in pixels of the client area.
     QRectF naturalRect() const;
@@ -108,6 +116,8 @@ private:
     QImage m_image;
     bool m_autoSize = false;
     bool m_autoRedraw = false;
+    bool m_hasDrawing = false; // painted into since the image was started
+    qint64 m_maxImagePixels = 0;
 };
 
 } // namespace platform

@@ -8,7 +8,11 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
+
+#include <cerrno>
+#include <csignal>
 
 namespace platform {
 
@@ -26,9 +30,11 @@ QString namesBase(const QString& settingsFile) {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         return QString();
-    const QByteArray hash = QCryptographicHash::hash(canonicalSettingsPath(settingsFile).toUtf8(),
-                                                     QCryptographicHash::Sha256);
-    return runtime + QStringLiteral("/quillary-") + QString::fromLatin1(hash.toHex().left(16));
+    return runtime + QStringLiteral("/quillary-") + settingsFileKey(settingsFile);
+}
+
+bool processLives(qint64 pid) {
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 // How long a later start keeps trying to reach a program that holds the lock
@@ -36,6 +42,33 @@ QString namesBase(const QString& settingsFile) {
 constexpr int kReachMilliseconds = 5000;
 
 } // namespace
+
+QString settingsFileKey(const QString& settingsFile) {
+    const QByteArray hash = QCryptographicHash::hash(canonicalSettingsPath(settingsFile).toUtf8(),
+                                                     QCryptographicHash::Sha256);
+    return QString::fromLatin1(hash.toHex().left(16));
+}
+
+// Read only: the lock files of others are looked at, never taken, so that
+// no starting program can find one of them held by this check.
+bool SingleInstance::othersRunning() const {
+    if (m_base.isEmpty())
+        return false;
+    const QFileInfo own(lockFileName());
+    const QFileInfoList locks =
+        own.dir().entryInfoList({QStringLiteral("quillary-*.lock")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& lock : locks) {
+        if (lock.fileName() == own.fileName())
+            continue;
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (QLockFile(lock.filePath()).getLockInfo(&pid, &host, &application) &&
+            (host.isEmpty() || host == QSysInfo::machineHostName()) && processLives(pid))
+            return true;
+    }
+    return false;
+}
 
 SingleInstance::SingleInstance(const QString& settingsFile, QObject* parent)
     : QObject(parent), m_base(namesBase(settingsFile)) {}
@@ -45,7 +78,11 @@ SingleInstance::~SingleInstance() {
         m_server->close();
 }
 
-bool SingleInstance::claim() {
+QByteArray SingleInstance::openRequest(const QString& path) {
+    return "open " + path.toUtf8().toPercentEncoding("/") + '\n';
+}
+
+bool SingleInstance::claim(const QString& fileToOpen) {
     if (m_base.isEmpty())
         return true;
     m_lock = std::make_unique<QLockFile>(lockFileName());
@@ -57,7 +94,7 @@ bool SingleInstance::claim() {
     }
     if (m_lock->error() != QLockFile::LockFailedError)
         return true; // no lock can be kept here: run unguarded
-    if (!askRunningToActivate())
+    if (!askRunning(fileToOpen.isEmpty() ? QByteArray(kActivate) : openRequest(fileToOpen)))
         qWarning("Quillary already runs for this settings file and did not answer.");
     return false;
 }
@@ -80,24 +117,35 @@ void SingleInstance::acceptConnection() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
+            if (!socket->canReadLine() && socket->bytesAvailable() <= kMaxRequest)
                 return;
-            const QByteArray line = socket->readLine(64);
+            const QByteArray line = socket->readLine(kMaxRequest + 1);
             socket->disconnectFromServer();
-            if (line == kActivate)
-                emit activationRequested();
+            readRequest(line);
         });
     }
 }
 
-bool SingleInstance::askRunningToActivate() const {
+void SingleInstance::readRequest(const QByteArray& line) {
+    static const QByteArray open = "open ";
+    if (line == kActivate) {
+        emit activationRequested();
+    } else if (line.startsWith(open) && line.endsWith('\n')) {
+        const QString path =
+            QString::fromUtf8(QByteArray::fromPercentEncoding(line.sliced(5).chopped(1)));
+        if (!path.isEmpty())
+            emit openRequested(path);
+    }
+}
+
+bool SingleInstance::askRunning(const QByteArray& request) const {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < kReachMilliseconds) {
         QLocalSocket socket;
         socket.connectToServer(socketName());
         if (socket.waitForConnected(1000)) {
-            socket.write(kActivate);
+            socket.write(request);
             const bool sent = socket.waitForBytesWritten(1000);
             socket.disconnectFromServer();
             return sent;

@@ -40,18 +40,29 @@ public:
     // When the file found at start could not be read as settings, it was
     // kept under this name and the store started empty; otherwise empty.
     const QString& setAsideFile() const { return m_setAsideFile; }
+    // When the file found at start had lines that the next write would
+    // drop, a copy of it as it was kept under this name; the store goes on
+    // with what could be read. Otherwise empty.
+    const QString& keptCopy() const { return m_keptCopy; }
 
 private:
+    void checkFile(const QString& iniFile);
+
     QString m_setAsideFile;
+    QString m_keptCopy;
     std::unique_ptr<QSettings> m_settings;
 };
 
 // True when `file` exists but cannot serve as a settings file: it cannot be
-// read, holds bytes that no text file has, or the INI reader rejects it.
+// read, or holds bytes that no text file has.
 bool isUnreadableSettingsFile(const QString& file);
 // Renames an unreadable settings file to "<file>.bad" (or "<file>.bad2",
 // "<file>.bad3", ... when taken) and returns the new name; empty when the
 // file was fine, missing, or could not be renamed.
 QString setAsideUnreadableSettingsFile(const QString& file);
+// Copies a settings file with INI syntax errors to the first free name of
+// "<file>.bad", "<file>.bad2", ... and returns it; empty when the file has
+// none, is missing, or no copy could be made.
+QString keepCopyOfFaultySettingsFile(const QString& file);
 
 } // namespace platform

@@ -1,10 +1,10 @@
 #include "DesktopShell.h"
 
 #include "../errors/RuntimeError.h"
+#include "SaveDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -45,10 +45,16 @@ QString DesktopShell::toQtFilter(const QString& filter) {
 
 QString DesktopShell::askSaveFileName(const QString& title, const QString& filter,
                                       const QString& fileName) {
-    QFileDialog dialog(QApplication::activeWindow(), title, fileName, toQtFilter(filter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The program asks its own overwrite question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    SaveDialog dialog(QApplication::activeWindow(), title, fileName, toQtFilter(filter));
+    dialog.exec();
+    return dialog.chosenFile();
+}
+
+QString DesktopShell::askOpenFileName(const QString& title, const QString& filter,
+                                      const QString& folder) {
+    QFileDialog dialog(QApplication::activeWindow(), title, folder, toQtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -12,6 +12,8 @@ public:
     void doEvents() override;
     QString askSaveFileName(const QString& title, const QString& filter,
                             const QString& fileName) override;
+    QString askOpenFileName(const QString& title, const QString& filter,
+                            const QString& folder) override;
     bool askPrint(QPrinter& printer, int pageCount) override;
 
     // "Name (*.ext)|*.ext" pairs as the save dialog of the desktop wants them.

@@ -20,6 +20,10 @@ public:
     // The standard save dialog; an empty result means it was cancelled.
     virtual QString askSaveFileName(const QString& title, const QString& filter,
                                     const QString& fileName) = 0;
+    // The standard open dialog for an existing file, starting in `folder`;
+    // an empty result means it was cancelled.
+    virtual QString askOpenFileName(const QString& title, const QString& filter,
+                                    const QString& folder) = 0;
     // The system print dialog for a document of `pageCount` pages: the
     // user's printer, pages and copies go into `printer`. False when
     // cancelled.

@@ -1,8 +1,10 @@
 #include "platform/settings/SettingsStore.h"
+#include "support/TinyTmpfs.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -145,6 +147,83 @@ private slots:
         platform::SettingsStore reopened(file);
         QCOMPARE(reopened.read("Called By"), QString("Eva"));
         QCOMPARE(reopened.read("Meeting Title"), QString("Budget"));
+    }
+
+    // Every write on a full filesystem fails, and the file stays as it was;
+    // with space again the next write stores everything.
+    void aFullFilesystemKeepsTheFileAsItWas() {
+        testing::TinyTmpfs disk(128);
+        if (!disk.mounted())
+            QSKIP(testing::TinyTmpfs::kSkipReason);
+        const QString file = disk.filePath("Marrowind.ini");
+        platform::SettingsStore store(file);
+        store.write("Meeting Title", "Budget");
+        store.write("Time", "9:00|Budget|Q3|Rm 1");
+        const QByteArray before = readFile(file);
+        disk.fill();
+        for (const QString& value : {QString("x"), QString(20000, 'y')})
+            QVERIFY_THROWS_EXCEPTION(std::exception, store.write("Additional Instruction", value));
+        QCOMPARE(readFile(file), before);
+        QCOMPARE(platform::SettingsStore(file).read("Time"), QString("9:00|Budget|Q3|Rm 1"));
+        disk.release();
+        store.write("Called By", "Eva");
+        platform::SettingsStore reopened(file);
+        QCOMPARE(reopened.read("Additional Instruction"), QString(20000, 'y'));
+        QCOMPARE(reopened.read("Called By"), QString("Eva"));
+    }
+
+    // A byte-order mark is no error: the values read, writes succeed, and
+    // the rewritten file has none.
+    void aFileWithAByteOrderMarkIsReadAndRewritten() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Marrowind.ini");
+        writeFile(file, "\xEF\xBB\xBF[Quillary]\r\nMeeting%20Title=Budget\r\nTime=9:00|a|b|c\r\n");
+        QSettings(file, QSettings::IniFormat).value("x"); // parsed and cached, as at start
+        platform::SettingsStore store(file);
+        QVERIFY(store.setAsideFile().isEmpty());
+        QVERIFY(store.keptCopy().isEmpty());
+        QCOMPARE(store.read("Meeting Title"), QString("Budget"));
+        store.write("Called By", "Eva");
+        QVERIFY(!readFile(file).startsWith("\xEF\xBB\xBF"));
+        platform::SettingsStore reopened(file);
+        QCOMPARE(reopened.read("Time"), QString("9:00|a|b|c"));
+        QCOMPARE(reopened.read("Called By"), QString("Eva"));
+    }
+
+    void syntaxErrorsKeepACopyBeforeTheFirstWrite_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("faulty");
+        QTest::newRow("unclosed section") << QByteArray("[Quillary\nCalled%20By=Eva\n") << true;
+        QTest::newRow("line without =")
+            << QByteArray("[Quillary]\nCalled%20By=Eva\nnotes\n") << true;
+        QTest::newRow("hash comment")
+            << QByteArray("# mine\n[Quillary]\nCalled%20By=Eva\n") << true;
+        QTest::newRow("section after text")
+            << QByteArray("[Quillary]\nCalled%20By=Eva\n[Other\nx=1\n") << true;
+        QTest::newRow("clean, comments and blanks")
+            << QByteArray("; mine\n\n  [Quillary]  \r\nCalled%20By=Eva ; said\n\t\n") << false;
+        QTest::newRow("quoted text over lines")
+            << QByteArray("[Quillary]\nCalled%20By=\"Eva\nand Tom\"\n") << false;
+        QTest::newRow("escaped line end")
+            << QByteArray("[Quillary]\nCalled%20By=Eva \\\n and Tom\n") << false;
+    }
+    void syntaxErrorsKeepACopyBeforeTheFirstWrite() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, faulty);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Marrowind.ini");
+        writeFile(file, text);
+        // Qt's own reader has parsed the file already, as at program start.
+        QSettings(file, QSettings::IniFormat).value("x");
+        platform::SettingsStore store(file);
+        QVERIFY(store.setAsideFile().isEmpty());
+        QCOMPARE(store.keptCopy(), faulty ? file + ".bad" : QString());
+        if (faulty)
+            QCOMPARE(readFile(file + ".bad"), text);
+        QVERIFY(store.read("Called By").startsWith("Eva"));
+        store.write("Meeting Title", "Budget"); // a file Qt had trouble with is still written
+        QCOMPARE(platform::SettingsStore(file).read("Meeting Title"), QString("Budget"));
+        QVERIFY(platform::SettingsStore(file).keptCopy().isEmpty()); // clean now
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "DocumentPackage.h"
 #include "FileBytes.h"
 #include "platform/errors/RuntimeError.h"
+#include "platform/files/FileReplacement.h"
 
 namespace word {
 
@@ -22,7 +23,7 @@ void saveDocumentFile(const DocumentModel& doc, const QString& path, Layout& lay
         statistics.lines += int(laidOut.lines.size() + laidOut.rows.size());
     }
     const QByteArray bytes = io::packDocument(doc, statistics, QDateTime::currentDateTimeUtc());
-    io::writeFileAtomically(path, bytes);
+    platform::replaceFile(path, bytes);
 }
 
 void saveDocumentFile(const DocumentModel& doc, const QString& path) {

@@ -4,16 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace word::io {
 
 namespace {
-
-[[noreturn]] void failSave(const QString& path, const QString& why) {
-    throw platform::RuntimeError(
-        QStringLiteral("The document could not be saved as \"%1\": %2.").arg(path, why));
-}
 
 [[noreturn]] void failOpen(const QString& path, const QString& why) {
     throw platform::RuntimeError(
@@ -21,23 +15,6 @@ namespace {
 }
 
 } // namespace
-
-void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty())
-        failSave(path, QStringLiteral("no file name was given"));
-    if (QFileInfo(path).isDir())
-        failSave(path, QStringLiteral("a folder has that name"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        failSave(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        failSave(path, why);
-    }
-    if (!file.commit())
-        failSave(path, file.errorString());
-}
 
 QByteArray readFileLimited(const QString& path, qint64 maxSize) {
     QFile file(path);

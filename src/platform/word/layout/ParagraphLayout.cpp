@@ -164,7 +164,7 @@ QList<QTextOption::Tab> defaultStops(int distance, int width) {
 int ParagraphBox::linesHeight() const {
     int sum = 0;
     for (const LineBox& line : lines)
-        sum += line.height;
+        sum = addExtent(sum, line.height);
     return sum;
 }
 

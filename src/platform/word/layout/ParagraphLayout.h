@@ -8,10 +8,20 @@
 #include <QGlyphRun>
 #include <QPointF>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace word {
+
+// The tallest a paragraph or a table cell is taken to be, in twips (some
+// 15,000 pages): a file can stack far more lines into one cell, and heights
+// added up must stay clear of int's limit on the way to the page.
+inline constexpr int maxExtent = 1 << 28;
+
+inline int addExtent(int a, int b) {
+    return static_cast<int>(std::min<qint64>(qint64(a) + b, maxExtent));
+}
 
 // Shaped glyphs of one run on one line; drawn at the line's origin + offset.
 struct GlyphPiece {
@@ -40,7 +50,7 @@ struct ParagraphBox {
     bool widowControl = true;
 
     int linesHeight() const;
-    int height() const { return spacingBefore + linesHeight() + spacingAfter; }
+    int height() const { return addExtent(spacingBefore, addExtent(linesHeight(), spacingAfter)); }
 };
 
 // What a paragraph's layout depends on besides the paragraph.

@@ -48,9 +48,9 @@ std::shared_ptr<const RowBox> layoutRow(const Table& table, int rowIndex, const 
             auto laid = layoutParagraph(p, context, fonts);
             text << linesOf(*laid);
             box.paragraphs.push_back({laid, y});
-            y += laid->height();
+            y = addExtent(y, laid->height());
         }
-        box.height = y + format.cellMargins.bottom;
+        box.height = addExtent(y, format.cellMargins.bottom);
         row->contentHeight = std::max(row->contentHeight, box.height);
         row->cells.push_back(std::move(box));
         left += width;
