@@ -153,6 +153,110 @@
         <source>Additional Instructions:</source>
         <translation>Weitere Hinweise:</translation>
     </message>
+    <message>
+        <source>Quillary did not end normally last time. The agenda list it had then was recovered from %1.</source>
+        <translation>Quillary wurde beim letzten Mal nicht normal beendet. Die damalige Tagesordnungsliste wurde aus %1 wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation>Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>Open Meeting</source>
+        <translation>Besprechung öffnen</translation>
+    </message>
+    <message>
+        <source>Import Invitation</source>
+        <translation>Einladung importieren</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened.
+
+%2</source>
+        <translation>%1 kann nicht geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>New Meeting from This One</source>
+        <translation>Neue Besprechung aus dieser</translation>
+    </message>
+    <message>
+        <source>Meetings and Invitations (*.quillary *.ics)|*.quillary;*.ics|Quillary Meetings (*.quillary)|*.quillary|Calendar Invitations (*.ics)|*.ics|All Files (*)|*</source>
+        <translation>Besprechungen und Einladungen (*.quillary *.ics)|*.quillary;*.ics|Quillary-Besprechungen (*.quillary)|*.quillary|Kalendereinladungen (*.ics)|*.ics|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>Calendar Invitations (*.ics)|*.ics;*.ical|All Files (*)|*</source>
+        <translation>Kalendereinladungen (*.ics)|*.ics;*.ical|Alle Dateien (*)|*</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Besprechung</translation>
+    </message>
+    <message>
+        <source>Save Meeting As</source>
+        <translation>Besprechung speichern unter</translation>
+    </message>
+    <message>
+        <source>Quillary Meetings (*.quillary)|*.quillary</source>
+        <translation>Quillary-Besprechungen (*.quillary)|*.quillary</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>The meeting could not be saved as %1.
+
+%2</source>
+        <translation>Die Besprechung konnte nicht als %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Meeting from This One</source>
+        <translation>&amp;Neue Besprechung aus dieser</translation>
+    </message>
+    <message>
+        <source>&amp;Open Meeting…</source>
+        <translation>Besprechung ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Save Meeting &amp;As…</source>
+        <translation>Besprechung speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Invitation…</source>
+        <translation>Einladung &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -215,14 +319,6 @@
 </translation>
     </message>
     <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>The printer %1 could not be used.</source>
         <translation>Der Drucker %1 konnte nicht verwendet werden.</translation>
     </message>
@@ -276,6 +372,38 @@
         <source>Word Files (*.doc)|*.doc</source>
         <translation>Word-Dateien (*.doc)|*.doc</translation>
     </message>
+    <message>
+        <source>The PDF of the agenda could not be made.</source>
+        <translation>Das PDF der Tagesordnung konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
 </context>
 <context>
     <name>IsInstalled</name>
@@ -320,6 +448,228 @@ Quillary behält, was Sie eingeben, und speichert es, sobald die Datei wieder ge
     <message>
         <source>The settings file %1 could not be read. It was kept as %2, and Quillary starts with new settings.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde als %2 aufbewahrt, und Quillary startet mit neuen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Some lines of the settings file %1 could not be read, and Quillary would lose them when it saves. The file as it was is kept as %2; Quillary goes on with what it could read.</source>
+        <translation>Einige Zeilen der Einstellungsdatei %1 konnten nicht gelesen werden, und Quillary würde sie beim Speichern verlieren. Die Datei wird, wie sie war, als %2 aufbewahrt; Quillary arbeitet mit dem weiter, was es lesen konnte.</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>%1 %2
+
+Turns the details of a meeting into a formatted agenda document.
+
+Free software under the %3 licence.
+%4</source>
+        <translation>%1 %2
+
+Macht aus den Angaben zu einer Besprechung ein formatiertes Tagesordnungsdokument.
+
+Freie Software unter der %3-Lizenz.
+%4</translation>
+    </message>
+    <message>
+        <source>Meeting window</source>
+        <translation>Besprechungsfenster</translation>
+    </message>
+    <message>
+        <source>New Meeting from This One</source>
+        <translation>Neue Besprechung aus dieser</translation>
+    </message>
+    <message>
+        <source>Open Meeting</source>
+        <translation>Besprechung öffnen</translation>
+    </message>
+    <message>
+        <source>Save Meeting As</source>
+        <translation>Besprechung speichern unter</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Preview window</source>
+        <translation>Vorschaufenster</translation>
+    </message>
+    <message>
+        <source>Save Results To Word File</source>
+        <translation>Als Word-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Zoom In (also Ctrl+wheel)</source>
+        <translation>Vergrößern (auch Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>Move the page by a screenful</source>
+        <translation>Seite um eine Bildschirmhöhe verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Quillary</source>
+        <translation>&amp;Über Quillary</translation>
+    </message>
+    <message>
+        <source>About Quillary</source>
+        <translation>Über Quillary</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+</context>
+<context>
+    <name>entry</name>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2–%3</source>
+        <translation>%1, %2–%3</translation>
+    </message>
+    <message>
+        <source>%1, %2 – %3, %4</source>
+        <translation>%1, %2 – %3, %4</translation>
+    </message>
+    <message>
+        <source>The file holds %n events; the first one was used.</source>
+        <translation>Die Datei enthält %n Termine; der erste wurde verwendet.</translation>
+    </message>
+    <message>
+        <source>The meeting repeats; the date of its first occurrence was used.</source>
+        <translation>Die Besprechung wiederholt sich; das Datum des ersten Termins wurde verwendet.</translation>
+    </message>
+    <message>
+        <source>The invitation says that the meeting is cancelled.</source>
+        <translation>Laut Einladung ist die Besprechung abgesagt.</translation>
+    </message>
+    <message>
+        <source>The file is not a calendar invitation (an iCalendar .ics file).</source>
+        <translation>Die Datei ist keine Kalendereinladung (iCalendar-Datei .ics).</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a calendar invitation.</source>
+        <translation>Die Datei ist zu groß für eine Kalendereinladung.</translation>
+    </message>
+    <message>
+        <source>The calendar file holds no meeting (no event).</source>
+        <translation>Die Kalenderdatei enthält keine Besprechung (keinen Termin).</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>entry::AgendaEditor</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move to Top</source>
+        <translation>Ganz nach oben</translation>
+    </message>
+    <message>
+        <source>Move to Bottom</source>
+        <translation>Ganz nach unten</translation>
+    </message>
+    <message>
+        <source>Insert Above</source>
+        <translation>Darüber einfügen</translation>
+    </message>
+    <message>
+        <source>Insert Below</source>
+        <translation>Darunter einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>entry::MeetingFile</name>
+    <message>
+        <source>The file is not a Quillary meeting file, or it is damaged.</source>
+        <translation>Die Datei ist keine Quillary-Besprechungsdatei oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a Quillary meeting file.</source>
+        <translation>Die Datei ist zu groß für eine Quillary-Besprechungsdatei.</translation>
+    </message>
+    <message>
+        <source>The file was saved by a newer version of Quillary. Install a newer Quillary to open it.</source>
+        <translation>Die Datei wurde mit einer neueren Version von Quillary gespeichert. Installieren Sie ein neueres Quillary, um sie zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1</source>
+        <translation>Die Datei kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 </TS>
