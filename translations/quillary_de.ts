@@ -554,6 +554,26 @@ Freie Software unter der %3-Lizenz.
         <source>Keyboard Shortcuts</source>
         <translation>Tastenkürzel</translation>
     </message>
+    <message>
+        <source>Next tab</source>
+        <translation>Nächster Reiter</translation>
+    </message>
+    <message>
+        <source>Previous tab</source>
+        <translation>Vorheriger Reiter</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Scroll the page</source>
+        <translation>Seite verschieben</translation>
+    </message>
+    <message>
+        <source>Back to the meeting</source>
+        <translation>Zurück zur Besprechung</translation>
+    </message>
 </context>
 <context>
     <name>entry</name>

@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation>Voulez-vous vraiment remplacer %1 ?</translation>
+        <translation>Voulez-vous vraiment remplacer %1&#xa0;?</translation>
     </message>
     <message>
         <source>The meeting could not be saved as %1.
@@ -451,7 +451,7 @@ Quillary conserve ce que vous saisissez et l’enregistre dès que le fichier pe
     </message>
     <message>
         <source>Some lines of the settings file %1 could not be read, and Quillary would lose them when it saves. The file as it was is kept as %2; Quillary goes on with what it could read.</source>
-        <translation>Certaines lignes du fichier de réglages %1 n’ont pas pu être lues, et Quillary les perdrait en enregistrant. Le fichier tel qu’il était est conservé sous le nom %2 ; Quillary continue avec ce qu’il a pu lire.</translation>
+        <translation>Certaines lignes du fichier de réglages %1 n’ont pas pu être lues, et Quillary les perdrait en enregistrant. Le fichier tel qu’il était est conservé sous le nom %2&#xa0;; Quillary continue avec ce qu’il a pu lire.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +554,26 @@ Logiciel libre sous licence %3.
         <source>Keyboard Shortcuts</source>
         <translation>Raccourcis clavier</translation>
     </message>
+    <message>
+        <source>Next tab</source>
+        <translation>Onglet suivant</translation>
+    </message>
+    <message>
+        <source>Previous tab</source>
+        <translation>Onglet précédent</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>Scroll the page</source>
+        <translation>Faire défiler la page</translation>
+    </message>
+    <message>
+        <source>Back to the meeting</source>
+        <translation>Retour à la réunion</translation>
+    </message>
 </context>
 <context>
     <name>entry</name>
@@ -575,11 +595,11 @@ Logiciel libre sous licence %3.
     </message>
     <message>
         <source>The file holds %n events; the first one was used.</source>
-        <translation>Le fichier contient %n événements ; le premier a été utilisé.</translation>
+        <translation>Le fichier contient %n événements&#xa0;; le premier a été utilisé.</translation>
     </message>
     <message>
         <source>The meeting repeats; the date of its first occurrence was used.</source>
-        <translation>La réunion se répète ; la date de sa première occurrence a été utilisée.</translation>
+        <translation>La réunion se répète&#xa0;; la date de sa première occurrence a été utilisée.</translation>
     </message>
     <message>
         <source>The invitation says that the meeting is cancelled.</source>
@@ -599,7 +619,7 @@ Logiciel libre sous licence %3.
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation>Impossible de lire le fichier : %1</translation>
+        <translation>Impossible de lire le fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -665,11 +685,11 @@ Logiciel libre sous licence %3.
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation>Impossible de lire le fichier : %1</translation>
+        <translation>Impossible de lire le fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>The file cannot be written: %1</source>
-        <translation>Impossible d’écrire le fichier : %1</translation>
+        <translation>Impossible d’écrire le fichier&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
