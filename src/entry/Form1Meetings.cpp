@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStandardPaths>
 
 using platform::MsgAnswer;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {

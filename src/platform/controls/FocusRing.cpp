@@ -24,7 +24,7 @@ const QWidget* backgroundOf(const QWidget* control) {
 
 } // namespace
 
-FocusRing::FocusRing(QWidget* window) : QWidget(window) {
+FocusRing::FocusRing(QWidget* window) : QWidget(window), m_window(window) {
     setObjectName(QStringLiteral("FocusRing"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -37,8 +37,8 @@ FocusRing::FocusRing(QWidget* window) : QWidget(window) {
 void FocusRing::follow(QWidget* focused) {
     if (m_target)
         m_target->removeEventFilter(this);
-    const bool ours = focused && focused != this && focused != parentWidget() &&
-                      focused->window() == parentWidget();
+    const bool ours =
+        focused && focused != this && focused != m_window && focused->window() == m_window;
     m_target = ours ? focused : nullptr;
     if (m_target)
         m_target->installEventFilter(this);
@@ -73,11 +73,16 @@ QRect FocusRing::targetRect() const {
     if (const auto* bar = qobject_cast<const QTabBar*>(m_target.data());
         bar && bar->currentIndex() >= 0)
         local = bar->tabRect(bar->currentIndex());
-    const QWidget* window = parentWidget();
-    QRect rect(m_target->mapTo(window, local.topLeft()), local.size());
+    // In the coordinates of the ring's own parent: the window, or the area
+    // that holds the window's controls below its menu bar.
+    const QWidget* host = parentWidget();
+    const auto onHost = [host](const QWidget* w, QRect r) {
+        return QRect(host->mapFromGlobal(w->mapToGlobal(r.topLeft())), r.size());
+    };
+    QRect rect = onHost(m_target, local);
     m_framed = m_target;
-    for (QWidget* w = m_target->parentWidget(); w && w != window; w = w->parentWidget()) {
-        const QRect container(w->mapTo(window, QPoint(0, 0)), w->size());
+    for (QWidget* w = m_target->parentWidget(); w && w != m_window; w = w->parentWidget()) {
+        const QRect container = onHost(w, w->rect());
         if (!container.contains(rect))
             m_framed = w; // the ring goes round what shows of the control
         rect &= container;

@@ -35,6 +35,7 @@ private:
     QRect targetRect() const;
     QColor ringColour() const;
 
+    QWidget* m_window;
     QPointer<QWidget> m_target;
     // The control, or the container that cuts it, that the ring goes round.
     mutable QPointer<QWidget> m_framed;
