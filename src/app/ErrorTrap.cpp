@@ -3,6 +3,7 @@
 #include "Constants.h"
 
 #include "../platform/errors/RuntimeError.h"
+#include <QCoreApplication>
 
 namespace app {
 
@@ -15,9 +16,11 @@ QString ErrorTrap::locationOf(const QString& module, const QString& procedure) {
 }
 
 QString ErrorTrap::boxText(const QString& description, const QString& location, int line) {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") +
-           QString::number(line) + QStringLiteral("\r\r") +
-           QStringLiteral("Please email screenshot of this message to ") + kSupportAddress;
+    return description + QStringLiteral("\r\n") + location +
+           QCoreApplication::translate("ErrorTrap", "at line ") + QString::number(line) +
+           QStringLiteral("\r\r") +
+           QCoreApplication::translate("ErrorTrap", "Please email screenshot of this message to ") +
+           kSupportAddress;
 }
 
 bool ErrorTrap::step(int line, const std::function<void()>& statement) {
@@ -42,7 +45,7 @@ bool ErrorTrap::test(int line, const std::function<bool()>& condition, bool onFa
 void ErrorTrap::report(int line, const QString& description) {
     ++m_failures;
     m_messages.show(boxText(description, m_location, line), platform::MsgButtons::Ok, m_icon,
-                    QStringLiteral("Application Error"));
+                    QCoreApplication::translate("ErrorTrap", "Application Error"));
 }
 
 } // namespace app

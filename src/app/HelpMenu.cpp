@@ -43,6 +43,12 @@ QString keyboardShortcutsText() {
     text += line.arg(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S), tr("Save Meeting As"));
     text += line.arg(keys(QKeySequence::Undo), tr("Undo"));
     text += line.arg(keys(QKeySequence::Redo), tr("Redo"));
+    text += line.arg(keys(Qt::CTRL | Qt::Key_Tab) + QStringLiteral(", ") +
+                         keys(Qt::CTRL | Qt::Key_PageDown),
+                     tr("Next tab"));
+    text += line.arg(keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab) + QStringLiteral(", ") +
+                         keys(Qt::CTRL | Qt::Key_PageUp),
+                     tr("Previous tab"));
     text += line.arg(keys(Qt::CTRL | Qt::Key_Q), tr("Quit"));
     text += QLatin1Char('\n') + tr("Preview window") + QLatin1Char('\n');
     text += line.arg(keys(Qt::CTRL | Qt::Key_S), tr("Save Results To Word File"));
@@ -52,6 +58,8 @@ QString keyboardShortcutsText() {
     text += line.arg(keys(Qt::CTRL | Qt::Key_Minus), tr("Zoom Out"));
     text += line.arg(keys(Qt::CTRL | Qt::Key_0), tr("Actual Size"));
     text += line.arg(tr("Page Up, Page Down"), tr("Move the page by a screenful"));
+    text += line.arg(tr("Arrow keys"), tr("Scroll the page"));
+    text += line.arg(keys(Qt::ALT | Qt::Key_Left), tr("Back to the meeting"));
     text += line.arg(keys(Qt::CTRL | Qt::Key_Q), tr("Quit"));
     return text.trimmed();
 }

@@ -10,6 +10,7 @@
 #include "../platform/word/automation/Application.h"
 #include "Leftovers.h"
 #include "OutsideRequests.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     if (const auto exitCode = app::commandLineExitCode(argc, argv, file))
         return *exitCode;
     QApplication application(argc, argv);
+    // The Wayland app id and the X11 window class: the desktop entry's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillary"));
+    const app::Translations translations(QLocale::system());
     // A second start for the same settings brings the first to the front,
     // or hands it the file to open.
     platform::SingleInstance instance(platform::SettingsStore::userFileName());

@@ -2,6 +2,7 @@
 
 #include "AgendaList.h"
 #include "AgendaListCodec.h"
+#include "DateText.h"
 #include "MeetingKeys.h"
 #include "RecoveryFile.h"
 
@@ -47,6 +48,7 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     connectHandlers();
     watchPointer();
     createMenus();
+    createTabKeys();
     txtMeetingTitle->setFocus();
     m_recovery = std::make_unique<entry::RecoveryFile>(*ListView1, services.settings.fileName());
 }
@@ -134,8 +136,8 @@ void Form1::windowShown() {
     if (!std::exchange(m_recoveredAtStart, false))
         return;
     m_services.messages.notify(
-        QStringLiteral("Quillary did not end normally last time. The agenda list it had then "
-                       "was recovered from %1.")
+        tr("Quillary did not end normally last time. The agenda list it had then "
+           "was recovered from %1.")
             .arg(m_recovery->path()),
         MsgIcon::Exclamation);
 }
@@ -148,8 +150,7 @@ void Form1::loadTextFields(app::StepRunner& run) {
     load(128, txtAttendeeList, Keys::AttendeeList);
     load(130, txtCalledBy, Keys::CalledBy);
     run.step(132, [&] {
-        const QString today =
-            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const QString today = entry::shortDateWithFullYear(QLocale::system(), QDate::currentDate());
         txtDateOfMeeting->setText(m_services.settings.read(Keys::DateOfMeeting, today));
     });
     load(134, txtMeetingTitle, Keys::MeetingTitle);
@@ -160,14 +161,16 @@ void Form1::loadTextFields(app::StepRunner& run) {
 
 void Form1::createListColumns(app::StepRunner& run) {
     const int dpi = platform::logicalDpi(this);
-    const std::pair<const char*, int> columns[] = {
-        {"Time", 1000}, {"Topic", 2000}, {"Details", 3000}, {"Room", 1000}};
+    const std::pair<const char*, int> columns[] = {{QT_TR_NOOP("Time"), 1000},
+                                                   {QT_TR_NOOP("Topic"), 2000},
+                                                   {QT_TR_NOOP("Details"), 3000},
+                                                   {QT_TR_NOOP("Room"), 1000}};
     int line = 142;
     for (const auto& [header, width] : columns) {
         const int column = ListView1->columnCount();
         run.step(line, [&] {
             ListView1->setColumnCount(column + 1);
-            ListView1->headerItem()->setText(column, QLatin1String(header));
+            ListView1->headerItem()->setText(column, tr(header));
         });
         run.step(line + 2,
                  [&] { ListView1->setColumnWidth(column, platform::twipsToPixels(width, dpi)); });

@@ -166,6 +166,7 @@ private:
     void tellIncomplete();
     void connectHandlers();
     void watchPointer();
+    void createTabKeys();
     void loadTextFields(app::StepRunner& run);
     void createListColumns(app::StepRunner& run);
     void storeText(const QString& key, const QString& text);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include <limits>
@@ -69,7 +70,11 @@ void Form1::createControls() {
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    // Whatever the colour scheme, what is drawn on that white is black.
+    white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
+    setAccessibleDescription(tr("Enter the meeting's details, its attendees and lists, and its "
+                                "agenda items; then start creating the agenda."));
     const int dpi = platform::logicalDpi(this);
     setFixedSize(platform::twipsToPixels(8040, dpi), platform::twipsToPixels(8730, dpi));
     SkinFramework1 = new platform::SkinFramework(this);
@@ -81,23 +86,23 @@ void Form1::createControls() {
 }
 
 void Form1::createTopControls() {
-    PushButton1 = pushButton(this, "PushButton1", QStringLiteral("Start Creating Template"), 120,
-                             120, 7800, 405);
-    PushButton4 =
-        pushButton(this, "PushButton4", QStringLiteral("Clear/Reset Data"), 120, 630, 3840, 405);
-    PushButton5 = pushButton(this, "PushButton5", QStringLiteral("Load Sample/Example Data"), 4080,
-                             630, 3840, 405);
-    Frame1 = frame(this, "Frame1", QStringLiteral("Meeting Title"), 1140);
-    Frame2 = frame(this, "Frame2", QStringLiteral("Date of Meeting"), 2070);
-    Frame3 = frame(this, "Frame3", QStringLiteral("Meeting Called By"), 3000);
+    PushButton1 =
+        pushButton(this, "PushButton1", tr("Start Creating Template"), 120, 120, 7800, 405);
+    PushButton4 = pushButton(this, "PushButton4", tr("Clear/Reset Data"), 120, 630, 3840, 405);
+    PushButton5 =
+        pushButton(this, "PushButton5", tr("Load Sample/Example Data"), 4080, 630, 3840, 405);
+    Frame1 = frame(this, "Frame1", tr("Meeting Title"), 1140);
+    Frame2 = frame(this, "Frame2", tr("Date of Meeting"), 2070);
+    Frame3 = frame(this, "Frame3", tr("Meeting Called By"), 3000);
     txtMeetingTitle = textBox(Frame1, "txtMeetingTitle", 240, 300, 7320, 345);
     txtDateOfMeeting = textBox(Frame2, "txtDateOfMeeting", 240, 330, 7320, 345);
     txtCalledBy = textBox(Frame3, "txtCalledBy", 240, 300, 7320, 345);
     SSTab1 = new platform::TabControl(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     setTwipsGeometry(SSTab1, 120, 3975, 7800, 4650);
-    SSTab1->addTab(QStringLiteral("Attendee, Reading, && Supplies"));
-    SSTab1->addTab(QStringLiteral("Time"));
+    SSTab1->addTab(tr("Attendee, Reading, && Supplies"));
+    SSTab1->addTab(tr("Time"));
+    SSTab1->tabBar()->setAccessibleName(tr("Meeting lists and agenda items"));
     for (int i = 0; i < 2; ++i) {
         auto* panel = new platform::PictureBox(SSTab1);
         panel->setObjectName(QStringLiteral("Picture1(%1)").arg(i));
@@ -122,20 +127,25 @@ QLabel* Form1::addLabel(QWidget* panel, const QString& caption, int left, int to
 
 void Form1::createTimePanel() {
     QWidget* panel = Picture1[0];
-    addLabel(panel, QStringLiteral("Time:"), 240, 180);
+    QLabel* time = addLabel(panel, tr("Time:"), 240, 180);
     txtTime = textBox(panel, "txtTime", 990, 135, 6460, 330);
-    addLabel(panel, QStringLiteral("Topic:"), 240, 630);
+    QLabel* topic = addLabel(panel, tr("Topic:"), 240, 630);
     txtTopic = textBox(panel, "txtTopic", 990, 585, 6460, 330);
-    addLabel(panel, QStringLiteral("Details:"), 240, 1080);
+    QLabel* details = addLabel(panel, tr("Details:"), 240, 1080);
     txtDetails = textBox(panel, "txtDetails", 990, 1035, 6460, 330);
-    addLabel(panel, QStringLiteral("Room:"), 240, 1530);
+    QLabel* room = addLabel(panel, tr("Room:"), 240, 1530);
     txtRoom = textBox(panel, "txtRoom", 990, 1485, 6460, 330);
-    PushButton2 = pushButton(panel, "PushButton2", QStringLiteral("Add"), 240, 1940, 3600, 405);
-    PushButton3 =
-        pushButton(panel, "PushButton3", QStringLiteral("Delete Selected"), 3960, 1935, 3480, 405);
+    // Each label names its box for assistive technology.
+    time->setBuddy(txtTime);
+    topic->setBuddy(txtTopic);
+    details->setBuddy(txtDetails);
+    room->setBuddy(txtRoom);
+    PushButton2 = pushButton(panel, "PushButton2", tr("Add"), 240, 1940, 3600, 405);
+    PushButton3 = pushButton(panel, "PushButton3", tr("Delete Selected"), 3960, 1935, 3480, 405);
     m_listView = new entry::AgendaListView(panel);
     ListView1 = m_listView;
     ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setAccessibleName(tr("Agenda items"));
     ListView1->setFont(arial(9));
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
@@ -148,17 +158,21 @@ void Form1::createTimePanel() {
 
 void Form1::createListsPanel() {
     QWidget* panel = Picture1[1];
-    addLabel(panel, QStringLiteral("Attendee List:"), 240, 120);
+    addLabel(panel, tr("Attendee List:"), 240, 120);
     txtAttendeeList = multiLineBox(panel, "txtAttendeeList", 120, 870);
-    addLabel(panel, QStringLiteral("Reading List:"), 240, 1080);
+    addLabel(panel, tr("Reading List:"), 240, 1080);
     txtReadingList = multiLineBox(panel, "txtReadingList", 1080, 870);
-    addLabel(panel, QStringLiteral("Supplies List:"), 240, 2040);
+    addLabel(panel, tr("Supplies List:"), 240, 2040);
     txtSuppliesList = multiLineBox(panel, "txtSuppliesList", 2040, 870);
-    QLabel* additional = addLabel(panel, QStringLiteral("Additional Instructions:"), 240, 3000);
+    QLabel* additional = addLabel(panel, tr("Additional Instructions:"), 240, 3000);
     additional->setWordWrap(true);
     setTwipsGeometry(additional, 240, 3000, 1170, 630);
     additional->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtAdditionalInstruction = multiLineBox(panel, "txtAdditionalInstruction", 3000, 1095);
+    const QList<QWidget*> boxes{txtAttendeeList, txtReadingList, txtSuppliesList,
+                                txtAdditionalInstruction};
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        Label1[Label1.size() - boxes.size() + i]->setBuddy(boxes[i]);
 }
 
 void Form1::setTabOrder() {

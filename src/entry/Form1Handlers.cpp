@@ -100,7 +100,7 @@ void Form1::PushButton1_Click() {
         trap.step(108, [&] { setMousePointer(platform::PointerDefault); });
     } else {
         trap.step(110, [&] {
-            m_services.messages.show(QStringLiteral("You forgot to add time."), MsgButtons::Ok,
+            m_services.messages.show(tr("You forgot to add time."), MsgButtons::Ok,
                                      MsgIcon::None);
         });
         trap.step(112, [&] { SSTab1->setCurrentIndex(1); });

@@ -3,6 +3,7 @@
 #include "../platform/messages/MessageService.h"
 #include "../platform/settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 namespace entry {
@@ -47,9 +48,10 @@ void StoreWrites::tellFailure() {
         return;
     m_failureTold = true;
     // A box that does not take the keyboard: the next keys go where they were typed.
-    m_messages.notify(QStringLiteral("Your changes cannot be saved to %1.\n\n"
-                                     "Quillary keeps what you type and saves it as soon as "
-                                     "the file can be written again.")
+    m_messages.notify(QCoreApplication::translate(
+                          "StoreWrites", "Your changes cannot be saved to %1.\n\n"
+                                         "Quillary keeps what you type and saves it as soon as "
+                                         "the file can be written again.")
                           .arg(m_settings.fileName()),
                       platform::MsgIcon::Exclamation);
 }
@@ -59,17 +61,21 @@ void StoreWrites::announceKeptFile() {
         return;
     m_keptFileAnnounced = true;
     if (!m_settings.setAsideFile().isEmpty())
-        m_messages.show(QStringLiteral("The settings file %1 could not be read. It was kept as %2, "
-                                       "and Quillary starts with new settings.")
+        m_messages.show(QCoreApplication::translate(
+                            "StoreWrites",
+                            "The settings file %1 could not be read. It was kept as %2, "
+                            "and Quillary starts with new settings.")
                             .arg(m_settings.fileName(), m_settings.setAsideFile()),
                         platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
     else if (!m_settings.keptCopy().isEmpty())
-        m_messages.show(QStringLiteral("Some lines of the settings file %1 could not be read, and "
-                                       "Quillary would lose them when it saves. The file as it "
-                                       "was is kept as %2; Quillary goes on with what it could "
-                                       "read.")
-                            .arg(m_settings.fileName(), m_settings.keptCopy()),
-                        platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
+        m_messages.show(
+            QCoreApplication::translate("StoreWrites",
+                                        "Some lines of the settings file %1 could not be read, and "
+                                        "Quillary would lose them when it saves. The file as it "
+                                        "was is kept as %2; Quillary goes on with what it could "
+                                        "read.")
+                .arg(m_settings.fileName(), m_settings.keptCopy()),
+            platform::MsgButtons::Ok, platform::MsgIcon::Exclamation);
 }
 
 } // namespace entry

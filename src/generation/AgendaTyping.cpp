@@ -4,6 +4,8 @@
 #include "platform/word/automation/Constants.h"
 #include "platform/word/automation/Document.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace MeetingAgenda {
@@ -13,6 +15,11 @@ namespace {
 namespace wd = word::wd;
 
 const QString kTab = QStringLiteral("\t");
+
+// The builder's own words in the document, in the user's language.
+QString heading(const char* source) {
+    return QCoreApplication::translate("AgendaTyping", source);
+}
 
 // The statements of one call; the selection is looked up afresh each time.
 class AgendaTypist {
@@ -52,7 +59,7 @@ private:
         font(106, QStringLiteral("Arial Black"));
         size(108, 28);
         m_run.step(110, [&] { s().Font().setColor(wd::ColorGray50); });
-        type(112, [] { return QStringLiteral("AGENDA"); });
+        type(112, [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "AGENDA")); });
         m_run.step(114, [&] { s().ParagraphFormat().setAlignment(wd::AlignParagraphRight); });
         font(116, QStringLiteral("Tahoma"));
         size(118, 10);
@@ -69,11 +76,11 @@ private:
         size(140, 11);
         type(142, [&] { return m_meeting.dateOfMeeting(); });
         paragraph(144);
-        type(146, [] { return QStringLiteral("9:00am - 5:00pm"); });
+        type(146, [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "9:00am - 5:00pm")); });
         paragraph(148);
         paragraph(150);
         bold(152, false);
-        type(154, [] { return QStringLiteral("Meeting called by "); });
+        type(154, [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Meeting called by ")); });
         bold(156, true);
         type(158, [&] { return m_meeting.calledBy(); });
         paragraph(160);
@@ -81,17 +88,18 @@ private:
     }
 
     void typeLists() {
-        type(164, [] { return QStringLiteral("Attendees:") + kTab; });
+        type(164, [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Attendees:")) + kTab; });
         bold(166, false);
         type(168, [&] { return m_meeting.attendeeList(); });
         paragraph(170);
         bold(172, true);
-        type(174, [] { return QStringLiteral("Please read:") + kTab; });
+        type(174, [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Please read:")) + kTab; });
         bold(176, false);
         type(178, [&] { return m_meeting.readingList(); });
         paragraph(180);
         bold(182, true);
-        type(184, [] { return kSuppliesLabel + kTab; });
+        type(184,
+             [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Please bring:")) + kTab; });
         bold(186, false);
         type(188, [&] { return m_meeting.suppliesList(); });
         paragraph(190);
@@ -168,7 +176,8 @@ private:
         paragraph(290);
         size(292, 11);
         bold(294, true);
-        type(296, [] { return QStringLiteral("Additional Information:"); });
+        type(296,
+             [] { return heading(QT_TRANSLATE_NOOP("AgendaTyping", "Additional Information:")); });
         paragraph(298);
         size(300, 10);
         bold(302, false);

@@ -42,8 +42,6 @@ struct MeetingData final : MeetingSource, entry::Meeting {
     entry::AgendaItem item(int index) const override { return items.at(index); }
 };
 
-inline const QString kSuppliesLabel = QStringLiteral("Please bring:");
-
 // Types the agenda into a new document of `wordApp`: statements 104 to 304
 // of the builder, each run through `run`. `doc` is set by statement 104.
 void TypeAgenda(app::StepRunner& run, platform::Ref<word::Application>& wordApp,

@@ -32,6 +32,7 @@ Form2::Form2(const app::Services& services, QWidget* parent)
     createSharingActions();
     createMenus();
     Form_Load();
+    createAccessibility();
 }
 
 void Form2::wireHandlers() {
@@ -71,7 +72,7 @@ void Form2::Form_Load() {
         trap.step(110, [&] { setMouseIcon(platform::loadCursorFile(handPointer)); });
     trap.step(112, [&] {
         ListView1->setColumnCount(1);
-        ListView1->setHeaderLabels({QStringLiteral("Page(s)")});
+        ListView1->setHeaderLabels({tr("Page(s)")});
     });
     trap.step(114, [&] {
         ListView1->setColumnWidth(
@@ -108,6 +109,7 @@ void Form2::closeEvent(QCloseEvent* event) {
 
 void Form2::clearPageList() {
     ListView1->clear();
+    m_shownPage = 0;
 }
 
 void Form2::addPageItem(const QString& text) {
@@ -164,6 +166,7 @@ platform::Picture Form2::slotPicture(int index) const {
 }
 
 void Form2::showFirstPage() {
+    m_shownPage = 1;
     setCanvasPicture(slotPicture(0));
 }
 
@@ -194,6 +197,7 @@ void Form2::showChosenPage() {
     // A listed page whose slot was never made shows as an empty page.
     const platform::PictureBox* box = slot(k - 1);
     const platform::Picture page = box ? box->picture() : platform::Picture();
+    m_shownPage = k;
     Picture1->setPicture(page);
     LoadPageView(page);
     setMousePointer(platform::PointerDefault);
@@ -202,6 +206,7 @@ void Form2::showChosenPage() {
 // --- events: list clicks and keys, pointer rules --------------------------
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    trackListInput(watched, event);
     if ((watched == Picture1 || watched == Picture2) && pageViewEvent(event))
         return true;
     switch (event->type()) {

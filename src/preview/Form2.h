@@ -137,6 +137,12 @@ public:
     // its range; nothing when the bar is off.
     void scrollPageView(Qt::Orientation orientation, float twips);
 
+    // What the page view reports to assistive technology: "Page n of m,
+    // zoom z %" (the page canvas's name, the viewport's description).
+    QString pageViewStatus() const;
+    // The page on show, counted from 1; 0 before there is one.
+    int shownPage() const { return m_shownPage; }
+
     // The persistent image is bounded by memory: a drawing is made when it
     // covers no more than a 4.0 drawing of the largest page the engine makes
     // (a whole A4 or Letter sheet, 12240 x 16838 twips at most), about
@@ -165,6 +171,9 @@ private:
     void watchPointer();
     void createNavigationKeys();
     void createSharingActions();
+    void createAccessibility();
+    void describePageView();
+    void trackListInput(const QObject* watched, const QEvent* event);
     void createMenus();
     void ZoomActualSize();
     QString meetingTitle() const;
@@ -189,4 +198,9 @@ private:
     QPoint m_rightPressAt;
     bool m_rightDragged = false;
     bool m_menuOnRelease = false;
+    int m_shownPage = 0;
+    // True from a press of a mouse button or a key on the page list to its
+    // release: a selection made then is the user's, and the click or key
+    // handler shows the page.
+    bool m_listInput = false;
 };

@@ -104,18 +104,18 @@ void Form2::createViewControls() {
 }
 
 void Form2::createButtons() {
-    Frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
+    Frame1 = new QGroupBox(Form2::tr("Zoom:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setMouseTracking(true);
     setTwipsGeometry(Frame1, 120, 9420, 9600, 855);
 
-    PushButton1 = pushButton(Frame1, "PushButton1", QStringLiteral("Zoom In"));
+    PushButton1 = pushButton(Frame1, "PushButton1", Form2::tr("Zoom In"));
     setTwipsGeometry(PushButton1, 240, 300, 4440, 405);
-    PushButton2 = pushButton(Frame1, "PushButton2", QStringLiteral("Zoom Out"));
+    PushButton2 = pushButton(Frame1, "PushButton2", Form2::tr("Zoom Out"));
     setTwipsGeometry(PushButton2, 4800, 300, 4560, 405);
-    PushButton6 = pushButton(this, "PushButton6", QStringLiteral("Save Results To Word File"));
+    PushButton6 = pushButton(this, "PushButton6", Form2::tr("Save Results To Word File"));
     setTwipsGeometry(PushButton6, 4920, 10410, 4800, 405);
-    PushButton8 = pushButton(this, "PushButton8", QStringLiteral("< Back"));
+    PushButton8 = pushButton(this, "PushButton8", Form2::tr("< Back"));
     setTwipsGeometry(PushButton8, 120, 10410, 4680, 405);
 }
 

@@ -1,7 +1,8 @@
 // The page view under the wheel and the keyboard: the wheel scrolls through
 // the scroll bars (so their change handlers move the page and the thumbs
 // follow), Ctrl+wheel and Ctrl+Plus/Minus zoom as the buttons do, and Page
-// Up/Down over the page move it by a viewport.
+// Up/Down over the page move it by a viewport, the arrow keys as a notch of
+// the wheel does; Alt+Left goes back to the entry window.
 
 #include "Form2.h"
 
@@ -48,6 +49,9 @@ void Form2::createNavigationKeys() {
     bind(QKeySequence::keyBindings(QKeySequence::ZoomOut) +
              QList<QKeySequence>{ctrl(Qt::Key_Minus), ctrl(Qt::Key_Minus, Qt::KeypadModifier)},
          &Form2::PushButton2_Click);
+    // Alt+Left (and a keyboard's Back key) goes back as "< Back" does.
+    bind({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)},
+         &Form2::PushButton8_Click);
     for (QWidget* view : std::initializer_list<QWidget*>{Picture2, Picture1})
         view->installEventFilter(this);
 }
@@ -62,11 +66,31 @@ bool Form2::pageViewEvent(QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::NoModifier &&
-            (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp)) {
-            const float page = Picture2->innerHeight();
-            scrollPageView(Qt::Vertical, key->key() == Qt::Key_PageDown ? page : -page);
+        if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
+            return false;
+        const float page = Picture2->innerHeight();
+        const float line = static_cast<float>(QApplication::wheelScrollLines() * kLineTwips);
+        switch (key->key()) {
+        case Qt::Key_PageDown:
+            scrollPageView(Qt::Vertical, page);
             return true;
+        case Qt::Key_PageUp:
+            scrollPageView(Qt::Vertical, -page);
+            return true;
+        case Qt::Key_Down:
+            scrollPageView(Qt::Vertical, line);
+            return true;
+        case Qt::Key_Up:
+            scrollPageView(Qt::Vertical, -line);
+            return true;
+        case Qt::Key_Right:
+            scrollPageView(Qt::Horizontal, line);
+            return true;
+        case Qt::Key_Left:
+            scrollPageView(Qt::Horizontal, -line);
+            return true;
+        default:
+            return false;
         }
     }
     return false;

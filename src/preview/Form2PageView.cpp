@@ -75,6 +75,7 @@ void Form2::LoadPageView(const platform::Picture& picture) {
     mScaledHeight = mBaseHeight;
     RedrawImage();
     SetupScrollbars();
+    describePageView();
 }
 
 void Form2::baseSizeFromHolder() {
@@ -173,6 +174,7 @@ bool Form2::SetZoom(float zoom) {
         return false;
     // The ranges follow the drawing, so the whole drawing can be scrolled.
     SetupScrollbars();
+    describePageView();
     return true;
 }
 

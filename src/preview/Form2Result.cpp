@@ -58,9 +58,10 @@ bool Form2::isWorkingCopy(const QString& target) const {
 }
 
 void Form2::refuseWorkingCopy(const QString& target) {
-    m_services.messages.show(target + QStringLiteral(" is Quillary's working copy of this "
-                                                     "agenda and is deleted when the preview "
-                                                     "closes. Please save under another name."),
+    m_services.messages.show(tr("%1 is Quillary's working copy of this "
+                                "agenda and is deleted when the preview "
+                                "closes. Please save under another name.")
+                                 .arg(target),
                              MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
@@ -71,8 +72,8 @@ void Form2::PushButton6_Click() {
     QString fileName, title, filter, target;
     MsgAnswer answer = MsgAnswer(0);
     trap.step(106, [&] { fileName = QString(); });
-    trap.step(108, [&] { title = QStringLiteral("Save File"); });
-    trap.step(110, [&] { filter = QStringLiteral("Word Files (*.doc)|*.doc"); });
+    trap.step(108, [&] { title = tr("Save File"); });
+    trap.step(110, [&] { filter = tr("Word Files (*.doc)|*.doc"); });
     trap.step(112, [&] { target = m_services.shell.askSaveFileName(title, filter, fileName); });
     if (isWorkingCopy(target))
         return refuseWorkingCopy(target);
@@ -80,10 +81,9 @@ void Form2::PushButton6_Click() {
             116, [&] { return target.isEmpty(); }, false)) {
         if (trap.test(118, [&] { return Main::FileExists(target); })) {
             trap.step(120, [&] {
-                answer =
-                    m_services.messages.show(QStringLiteral("Are you sure you wish to overwrite ") +
-                                                 target + QStringLiteral(" ?"),
-                                             MsgButtons::YesNo, MsgIcon::None);
+                answer = m_services.messages.show(
+                    tr("Are you sure you wish to overwrite %1 ?").arg(target), MsgButtons::YesNo,
+                    MsgIcon::None);
             });
             // The existing file is replaced by the copy itself, so that a
             // failed copy leaves it as it was.
@@ -95,9 +95,8 @@ void Form2::PushButton6_Click() {
     if (answer == MsgAnswer::Yes)
         copied = trap.step(130, [&] { copyReplacing(mWordFile, target); });
     if (copied) {
-        trap.step(132, [&] {
-            m_services.messages.show(QStringLiteral("Done."), MsgButtons::Ok, MsgIcon::None);
-        });
+        trap.step(132,
+                  [&] { m_services.messages.show(tr("Done."), MsgButtons::Ok, MsgIcon::None); });
     }
 }
 

@@ -56,12 +56,11 @@ void Form2::createSharingActions() {
         addAction(a);
         return a;
     };
-    exportPdfAction = action(QStringLiteral("Export as PDF\u2026"),
-                             QKeySequence(Qt::CTRL | Qt::Key_E), &Form2::exportPdf);
-    printAction = action(QStringLiteral("Print\u2026"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                         &Form2::printAgenda);
-    saveAction = action(QStringLiteral("Save Results To Word File"),
-                        QKeySequence(Qt::CTRL | Qt::Key_S), &Form2::PushButton6_Click);
+    exportPdfAction =
+        action(tr("Export as PDF…"), QKeySequence(Qt::CTRL | Qt::Key_E), &Form2::exportPdf);
+    printAction = action(tr("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form2::printAgenda);
+    saveAction = action(tr("Save Results To Word File"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                        &Form2::PushButton6_Click);
     pageMenu = new QMenu(this);
     pageMenu->setObjectName(QStringLiteral("pageMenu"));
     pageMenu->addAction(exportPdfAction);
@@ -137,26 +136,23 @@ QString Form2::meetingTitle() const {
 void Form2::exportPdf() {
     const QString proposed =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(Main::FileNameFor(meetingTitle(), QStringLiteral("Agenda")) +
-                      QStringLiteral(".pdf"));
-    QString target = m_services.shell.askSaveFileName(
-        QStringLiteral("Export as PDF"), QStringLiteral("PDF Files (*.pdf)|*.pdf"), proposed);
+            .filePath(Main::FileNameFor(meetingTitle(), tr("Agenda")) + QStringLiteral(".pdf"));
+    QString target = m_services.shell.askSaveFileName(tr("Export as PDF"),
+                                                      tr("PDF Files (*.pdf)|*.pdf"), proposed);
     if (target.isEmpty())
         return;
     target = withPdfExtension(target);
     if (isWorkingCopy(target))
         return refuseWorkingCopy(target);
     if (QFileInfo::exists(target) &&
-        m_services.messages.show(QStringLiteral("Are you sure you wish to overwrite ") + target +
-                                     QStringLiteral(" ?"),
+        m_services.messages.show(tr("Are you sure you wish to overwrite %1 ?").arg(target),
                                  MsgButtons::YesNo, MsgIcon::None) != MsgAnswer::Yes)
         return;
     const QString failure = writePdf(target);
     if (failure.isEmpty())
-        m_services.messages.show(QStringLiteral("Done."), MsgButtons::Ok, MsgIcon::None);
+        m_services.messages.show(tr("Done."), MsgButtons::Ok, MsgIcon::None);
     else
-        m_services.messages.show(QStringLiteral("The agenda could not be exported as a PDF.\r\n") +
-                                     failure,
+        m_services.messages.show(tr("The agenda could not be exported as a PDF.\r\n") + failure,
                                  MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
@@ -168,7 +164,7 @@ QString Form2::writePdf(const QString& target) {
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         if (!word::writePdf(document.layout(), pdf, meetingTitle()))
-            return QStringLiteral("The PDF of the agenda could not be made.");
+            return tr("The PDF of the agenda could not be made.");
         platform::replaceFile(target, pdf.data());
         return {};
     } catch (const std::exception& e) {
@@ -182,22 +178,21 @@ void Form2::printAgenda() {
         preview::ResultDocument document(m_services.automation, mWordFile);
         const int pages = document.pageCount();
         QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(Main::FileNameFor(meetingTitle(), QStringLiteral("Agenda")));
+        printer.setDocName(Main::FileNameFor(meetingTitle(), tr("Agenda")));
         printer.setPageSize(word::pageSizeOf(document.layout().document().section));
         printer.setFullPage(true);
         printer.setFromTo(1, pages);
         if (!m_services.shell.askPrint(printer, pages))
             return;
         if (!printPages(document.layout(), printer, pages))
-            failure =
-                QStringLiteral("The printer %1 could not be used.").arg(printer.printerName());
+            failure = tr("The printer %1 could not be used.").arg(printer.printerName());
         else if (const QString refusal = platform::printJobRefusal(printer); !refusal.isEmpty())
             failure = QStringLiteral("%1: %2").arg(printer.printerName(), refusal);
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }
     if (!failure.isEmpty())
-        m_services.messages.show(QStringLiteral("The agenda could not be printed.\r\n") + failure,
+        m_services.messages.show(tr("The agenda could not be printed.\r\n") + failure,
                                  MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

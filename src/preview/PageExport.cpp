@@ -16,6 +16,7 @@
 #include "../platform/word/automation/Constants.h"
 #include "../platform/word/automation/Document.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace MeetingAgenda {
@@ -39,8 +40,10 @@ public:
                 throw platform::RuntimeError(QStringLiteral("Invalid picture"));
             m_scratch.save(picture);
         });
-        m_trap.step(150,
-                    [&] { m_result.addPageItem(QStringLiteral("Page ") + QString::number(n)); });
+        m_trap.step(150, [&] {
+            m_result.addPageItem(QCoreApplication::translate("PageExport", "Page ") +
+                                 QString::number(n));
+        });
         if (n == 1) {
             m_trap.step(154, [&] { m_result.setSlotPicture(0, m_scratch.load()); });
         } else {

@@ -3,7 +3,9 @@
 // box is printed as "box: <text>" instead of shown. One scripted action
 // after start-up: "entry" adds an agenda item, "preview" generates the
 // sample meeting (and prints "clipboard <changes> <text>": how often the
-// system clipboard changed meanwhile, and its text), "idle" does nothing.
+// system clipboard changed meanwhile, and its text), "save" generates it and
+// saves the result as $QUILLARY_SAVE_AS (and prints "preview <platform> <app
+// id> <pages> <title>" once the preview is on show), "idle" does nothing.
 // Prints "ready" (with the temporary document's path in "preview", the
 // agenda list in "idle") once the event loop runs, and "activated" when a
 // later start asked for the front. A file named after the mode is opened as
@@ -24,8 +26,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -44,6 +48,30 @@ public:
         return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes
                                                       : platform::MsgAnswer::Ok;
     }
+};
+
+// The desktop's shell, but the save dialog answers $QUILLARY_SAVE_AS.
+class SavingShell final : public platform::Shell {
+public:
+    void openUrl(const QString& address) override { m_desktop.openUrl(address); }
+    void endProgram() override { m_desktop.endProgram(); }
+    bool endRequested() const override { return m_desktop.endRequested(); }
+    void doEvents() override { m_desktop.doEvents(); }
+    QString askSaveFileName(const QString& title, const QString& filter,
+                            const QString& fileName) override {
+        const QString target = qEnvironmentVariable("QUILLARY_SAVE_AS");
+        return target.isEmpty() ? m_desktop.askSaveFileName(title, filter, fileName) : target;
+    }
+    QString askOpenFileName(const QString& title, const QString& filter,
+                            const QString& folder) override {
+        return m_desktop.askOpenFileName(title, filter, folder);
+    }
+    bool askPrint(QPrinter& printer, int pageCount) override {
+        return m_desktop.askPrint(printer, pageCount);
+    }
+
+private:
+    platform::DesktopShell m_desktop;
 };
 
 // A generator whose first draw does not open the maker's web site.
@@ -74,6 +102,20 @@ void act(Form1& form1, const QString& mode) {
         QObject::disconnect(clipboard, &QClipboard::dataChanged, nullptr, nullptr);
         say(QStringLiteral("clipboard %1 %2").arg(changes).arg(clipboard->text()));
         say(QStringLiteral("ready ") + form1.form2().mWordFile);
+    } else if (mode == QLatin1String("save")) {
+        form1.PushButton5_Click();
+        form1.PushButton1_Click();
+        Form2& preview = form1.form2();
+        QTimer::singleShot(500, &preview, [&preview] {
+            say(QStringLiteral("preview %1 %2 %3 %4")
+                    .arg(preview.isVisible() ? QGuiApplication::platformName()
+                                             : QStringLiteral("hidden"),
+                         QGuiApplication::desktopFileName())
+                    .arg(preview.ListView1->topLevelItemCount())
+                    .arg(preview.windowTitle()));
+            preview.PushButton6->click();
+            say(QStringLiteral("ready"));
+        });
     } else {
         say(QStringLiteral("ready ") + form1.EncodedAgendaList());
     }
@@ -83,6 +125,7 @@ void act(Form1& form1, const QString& mode) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillary"));
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("entry");
     const QString file = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     platform::SingleInstance instance(platform::SettingsStore::userFileName());
@@ -90,7 +133,7 @@ int main(int argc, char* argv[]) {
         return 0;
     app::deleteLeftoversOfEndedRuns(instance);
     PrintedMessages messages;
-    platform::DesktopShell shell;
+    SavingShell shell;
     platform::SettingsStore settings;
     platform::AutomationRegistry automation;
     platform::PrivateClipboard clipboard;

@@ -20,7 +20,8 @@ struct SharingRun {
     GenerationRun g;
     Form2* preview = nullptr;
 
-    explicit SharingRun(int extraItems = 0, const char* locale = "en_US.UTF-8") {
+    explicit SharingRun(int extraItems = 0, const char* locale = "en_US.UTF-8", bool skin = false)
+        : g(skin) {
         const QByteArray before = qgetenv("LC_PAPER");
         qputenv("LC_PAPER", locale);
         Form1& f = g.form();

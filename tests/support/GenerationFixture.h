@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtGlobal>
+#include <QtTest>
 
 namespace testing {
 
@@ -19,8 +20,13 @@ struct GenerationRun {
     QTemporaryDir temp;
     std::unique_ptr<Form1Run> run;
 
-    GenerationRun() {
+    // With `skin`, the program folder holds the skin the program ships.
+    explicit GenerationRun(bool skin = false) {
         qputenv("TEMP", QFile::encodeName(temp.path()));
+        if (skin) {
+            QDir(t.programFolder).mkpath(QStringLiteral("x"));
+            QFile::copy(QFINDTESTDATA("../../resources/x/o.cjs"), t.programFolder + "/x/o.cjs");
+        }
         run = std::make_unique<Form1Run>(t);
     }
     ~GenerationRun() { qunsetenv("TEMP"); }

@@ -1,6 +1,11 @@
 #include "FormWindow.h"
 
 #include "../errors/RuntimeError.h"
+#include "Contrast.h"
+#include "FocusRing.h"
+
+#include <QApplication>
+#include <QEvent>
 
 #include <QFile>
 #include <QImage>
@@ -10,7 +15,36 @@
 
 namespace platform {
 
-FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
+FormWindow::FormWindow(QWidget* parent) : QWidget(parent), m_focusRing(new FocusRing(this)) {
+    keepTextReadable();
+}
+
+// Only the roles the colour scheme draws too faintly become the window's
+// own: every other colour still follows the scheme.
+void FormWindow::keepTextReadable() {
+    const QPalette scheme = QApplication::palette(this);
+    const QPalette readable = readablePalette(scheme);
+    QPalette own = palette();
+    bool changed = false;
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        const auto group = static_cast<QPalette::ColorGroup>(g);
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto role = static_cast<QPalette::ColorRole>(r);
+            if (readable.color(group, role) != scheme.color(group, role)) {
+                own.setColor(group, role, readable.color(group, role));
+                changed = true;
+            }
+        }
+    }
+    if (changed)
+        setPalette(own);
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        keepTextReadable();
+    QWidget::changeEvent(event);
+}
 
 FormWindow::~FormWindow() = default;
 

@@ -14,6 +14,8 @@ class QMenuBar;
 
 namespace platform {
 
+class FocusRing;
+
 // A top-level window with a mouse pointer setting that covers the whole
 // window: default, busy (hourglass) or the custom pointer picture.
 class FormWindow : public QWidget {
@@ -43,12 +45,22 @@ public:
     // `at`; null over the background, which the client area is part of.
     QWidget* controlAt(const QWidget* widget, QPoint at) const;
 
+    // The focus indicator drawn around whichever control has the focus.
+    FocusRing* focusRing() const { return m_focusRing; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Text at 4.5:1 or more whatever the colour scheme (a selection's
+    // colours included).
+    void keepTextReadable();
     void applyPointer();
     // Every control shows the busy pointer; their own pointers are kept aside.
     void coverControls();
     void uncoverControls();
 
+    FocusRing* m_focusRing;
     QMenuBar* m_menuBar = nullptr;
     QWidget* m_client = nullptr;
     int m_pointer = PointerDefault;

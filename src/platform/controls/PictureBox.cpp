@@ -7,6 +7,8 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -299,6 +301,11 @@ QRectF PictureBox::naturalRect() const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A style sheet's background for the box, where one is set (the
+    // skin's panels); nothing under any other style.
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
     const QPointF corner(borderPixels(), borderPixels());
     if (m_autoRedraw && !m_image.isNull()) {
         painter.drawImage(corner, m_image);

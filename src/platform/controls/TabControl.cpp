@@ -7,6 +7,7 @@
 namespace platform {
 
 TabControl::TabControl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(this)) {
+    m_bar->setObjectName(QStringLiteral("tabs"));
     m_bar->setDrawBase(false);
     m_bar->setExpanding(true);
     m_bar->setFocusPolicy(Qt::TabFocus);
