@@ -29,20 +29,22 @@ class WordHostileLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // 25,000 paragraphs of 95,040 twips each add up past int's limit: the
-    // row's height must not wrap round to a negative one.
+    // 25,000 paragraphs of 95,040 twips each add up past int's limit: no
+    // height may wrap round to a negative one. The row, taller than any
+    // page, goes on over the pages that follow, a paragraph or more a page.
     void aCellTallerThanIntCanCountStaysTall() {
         word::DocumentModel doc;
         doc.body = {oneTallCell(25000), word::Paragraph{}};
         word::FontCache fonts;
         word::Layout layout(doc, fonts);
-        QCOMPARE(layout.pageCount(), 2);
-        const word::Page& first = layout.page(0);
-        QCOMPARE(first.rows.size(), std::size_t(1));
-        QVERIFY(first.rows[0].height >= word::maxExtent);
-        QVERIFY(first.bottom >= word::maxExtent);
-        QVERIFY(word::pagePictureTwips(first, doc.section).height() >= word::maxExtent);
-        QCOMPARE(layout.page(1).lines.size(), std::size_t(1));
+        QVERIFY(layout.pageCount() >= 25000);
+        for (int i = 0; i < layout.pageCount(); ++i) {
+            const word::Page& page = layout.page(i);
+            QVERIFY2(page.bottom >= 0, qPrintable(QString::number(i)));
+            for (const auto& row : page.rows)
+                QVERIFY2(row.height >= 0, qPrintable(QString::number(i)));
+        }
+        QVERIFY(!layout.page(layout.pageCount() - 1).lines.empty());
     }
 };
 
