@@ -53,7 +53,11 @@ Form1::Form1(const app::Services& services, QWidget* parent)
     m_recovery = std::make_unique<entry::RecoveryFile>(*ListView1, services.settings.fileName());
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The widgets' own destruction moves the focus: no handler of this
+    // window may run once it is going.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 Form2& Form1::form2() {
     if (!m_form2) {

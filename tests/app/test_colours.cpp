@@ -23,6 +23,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <memory>
+
 #include <functional>
 #include <map>
 
@@ -72,7 +74,8 @@ QPalette scheme(const QByteArray& name) {
         return darkScheme();
     if (name == "high contrast")
         return highContrastScheme();
-    return QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
 }
 
 QRect inWindow(const QWidget* w, QRect local) {

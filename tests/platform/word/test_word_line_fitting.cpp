@@ -190,7 +190,8 @@ private slots:
         };
         for (const auto& [c, lines] : cases) {
             QStringList laid;
-            for (const word::LineBox& line : layOut(c, word, fonts, styles)->lines)
+            const auto box = layOut(c, word, fonts, styles); // kept while its lines are read
+            for (const word::LineBox& line : box->lines)
                 laid << line.text;
             QCOMPARE(laid.join(QLatin1Char('/')), lines.join(QLatin1Char('/')));
         }
