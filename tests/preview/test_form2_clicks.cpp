@@ -4,6 +4,7 @@
 #include "entry/Form1.h"
 #include "preview/Form2.h"
 #include "support/Clicks.h"
+#include "support/GeneratedPreview.h"
 #include "support/GenerationFixture.h"
 
 #include <QFile>
@@ -17,21 +18,10 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The sample generated; the preview shown and active.
-Form2& generatedPreview(testing::GenerationRun& g) {
-    Form1& f = g.form();
-    f.show();
-    f.PushButton5_Click();
-    f.PushButton1_Click();
-    Form2& p = f.form2();
-    if (!testing::showAndWait(p, true))
-        qFatal("the preview was not shown");
-    return p;
-}
-
 } // namespace
 
 using testing::click;
+using testing::generatedPreview;
 
 class Form2ClicksTest : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "platform/controls/Twips.h"
 #include "preview/Form2.h"
 #include "support/Clicks.h"
+#include "support/GeneratedPreview.h"
 #include "support/GenerationFixture.h"
 #include "support/Menus.h"
 
@@ -13,22 +14,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-namespace {
-
-Form2& generatedPreview(testing::GenerationRun& g) {
-    Form1& f = g.form();
-    f.show();
-    f.PushButton5_Click();
-    f.PushButton1_Click();
-    Form2& p = f.form2();
-    if (!testing::showAndWait(p, true))
-        qFatal("the preview was not shown");
-    return p;
-}
-
-} // namespace
-
 using testing::clickItem;
+using testing::generatedPreview;
 using testing::itemTexts;
 using testing::openMenu;
 
