@@ -14,6 +14,7 @@
 #include "../platform/files/FileReplacement.h"
 #include "../platform/messages/MessageService.h"
 #include "../platform/shell/PrintJobAnswer.h"
+#include "../platform/shell/PrintJobOptions.h"
 #include "../platform/shell/Shell.h"
 #include "../platform/word/paint/DocumentPages.h"
 
@@ -184,6 +185,7 @@ void Form2::printAgenda() {
         printer.setFromTo(1, pages);
         if (!m_services.shell.askPrint(printer, pages))
             return;
+        platform::keepGlyphOutlines(printer);
         if (!printPages(document.layout(), printer, pages))
             failure = tr("The printer %1 could not be used.").arg(printer.printerName());
         else if (const QString refusal = platform::printJobRefusal(printer); !refusal.isEmpty())
