@@ -63,10 +63,10 @@ preview = next(w for w in app if w.getState().contains(pyatspi.STATE_SHOWING)
                and w.name == "Quillary" and w != entry)
 read_window(preview)
 pages = next(n for n in walk(preview) if n.name == "Pages")
-page = [n for n in walk(preview) if n.getRole() == pyatspi.ROLE_FILLER][1]
-print("page view:", repr(page.name))
+page = find(preview, pyatspi.ROLE_FILLER, "Page view")
+print("page view:", repr(page.description))
 table = pages.queryTable()
 if table.nRows > 1:
     table.addRowSelection(1)
     time.sleep(1)
-    print("after choosing page 2 in the list:", repr(page.name))
+    print("after choosing page 2 in the list:", repr(page.description))

@@ -88,6 +88,30 @@ private slots:
         checkWindow(*s.preview);
     }
 
+    // The row of tabs keeps its own name whichever tab is in front; each
+    // tab is a page tab under its caption, and pressing one brings it to
+    // the front.
+    void theTabRowAndItsTabsAreReadByTheirOwnNames() {
+        testing::SharingRun s;
+        Form1& f = s.g.form();
+        f.SSTab1->setCurrentIndex(0);
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(f.SSTab1->tabBar());
+        QCOMPARE(row->role(), QAccessible::PageTabList);
+        QCOMPARE(row->childCount(), 2);
+        QCOMPARE(row->child(0)->text(QAccessible::Name),
+                 QStringLiteral("Attendee, Reading, & Supplies"));
+        QCOMPARE(row->child(1)->text(QAccessible::Name), QStringLiteral("Time"));
+        QCOMPARE(row->child(1)->role(), QAccessible::PageTab);
+        QCOMPARE(row->indexOfChild(row->child(1)), 1);
+        QVERIFY(row->child(0)->state().selected);
+        row->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f.SSTab1->currentIndex(), 1);
+        QVERIFY(row->child(1)->state().selected && !row->child(0)->state().selected);
+        QCOMPARE(row->text(QAccessible::Name), QStringLiteral("Meeting lists and agenda items"));
+        QVERIFY(row->childAt(row->child(0)->rect().center().x(),
+                             row->child(0)->rect().center().y()) == row->child(0));
+    }
+
     void fieldsCarryTheirLabelsAndListsAndWindowsTheirNames() {
         testing::SharingRun s;
         Form1& f = s.g.form();
@@ -104,6 +128,7 @@ private slots:
             {f.txtSuppliesList, "Supplies List:"},
             {f.txtAdditionalInstruction, "Additional Instructions:"},
             {f.ListView1, "Agenda items"},
+            {f.SSTab1->tabBar(), "Meeting lists and agenda items"},
             {s.preview->ListView1, "Pages"}};
         for (const auto& [widget, name] : expected)
             QCOMPARE(nameOf(widget), name);

@@ -1,5 +1,7 @@
 #include "TabControl.h"
 
+#include "TabStripAccessible.h"
+
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -12,6 +14,7 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), m_bar(new QTabBar(thi
     m_bar->setExpanding(true);
     m_bar->setFocusPolicy(Qt::TabFocus);
     setFocusProxy(m_bar);
+    TabStripAccessible::install();
     connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
         showCurrentPanel();
         emit currentChanged(index);
