@@ -46,6 +46,10 @@
         <source>Application Error</source>
         <translation>Anwendungsfehler</translation>
     </message>
+    <message>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -429,10 +433,188 @@
     </message>
 </context>
 <context>
+    <name>MeetingAgenda</name>
+    <message>
+        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Word ist möglicherweise geöffnet. Es wird empfohlen, Word zuerst zu schließen. Verwenden Sie bei Bedarf Strg+Alt+Entf &gt; Task-Manager &gt; WINWORD.EXE.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie trotzdem fortfahren?</translation>
+    </message>
+</context>
+<context>
     <name>PageExport</name>
     <message>
         <source>Page </source>
         <translation>Seite </translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Index out of bounds</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation>ActiveX-Komponente kann kein Objekt erstellen</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Invalid picture: %1</source>
+        <translation>Ungültiges Bild: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to someone else</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1</source>
+        <translation>Die Einstellungen konnten nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Unzulässiger Prozeduraufruf oder unzulässiges Argument</translation>
+    </message>
+    <message>
+        <source>Member not found</source>
+        <translation>Element nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The skin file %1 could not be read</source>
+        <translation>Die Skin-Datei %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>No skin is loaded</source>
+        <translation>Es ist kein Skin geladen</translation>
+    </message>
+    <message>
+        <source>Invalid window handle</source>
+        <translation>Ungültiges Fensterhandle</translation>
+    </message>
+    <message>
+        <source>The remote server machine does not exist or is unavailable</source>
+        <translation>Der Remoteservercomputer ist nicht vorhanden oder nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The object invoked has disconnected from its clients.</source>
+        <translation>Das aufgerufene Objekt wurde von den Clients getrennt.</translation>
+    </message>
+    <message>
+        <source>The requested member of the collection does not exist.</source>
+        <translation>Das angeforderte Element der Auflistung ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Bad parameter</source>
+        <translation>Ungültiger Parameter</translation>
+    </message>
+    <message>
+        <source>This command is not available because no document is open.</source>
+        <translation>Dieser Befehl ist nicht verfügbar, weil kein Dokument geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>Value out of range</source>
+        <translation>Wert außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the current selection cannot be deleted as a whole.</source>
+        <translation>Diese Methode oder Eigenschaft ist nicht verfügbar, weil die aktuelle Markierung nicht als Ganzes gelöscht werden kann.</translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the object refers to a table cell.</source>
+        <translation>Diese Methode oder Eigenschaft ist nicht verfügbar, weil sich das Objekt auf eine Tabellenzelle bezieht.</translation>
+    </message>
+    <message>
+        <source>The number must be between 1 and 63.</source>
+        <translation>Die Zahl muss zwischen 1 und 63 liegen.</translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the object does not refer to a table.</source>
+        <translation>Diese Methode oder Eigenschaft ist nicht verfügbar, weil sich das Objekt nicht auf eine Tabelle bezieht.</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;. %2</source>
+        <translation>„%1“ konnte nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>The file is not a readable document: %1.</source>
+        <translation>Die Datei ist kein lesbares Dokument: %1.</translation>
+    </message>
+    <message>
+        <source>The document &quot;%1&quot; could not be opened: %2.</source>
+        <translation>Das Dokument „%1“ konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable document: its part &quot;%1&quot; %2.</source>
+        <translation>Die Datei ist kein lesbares Dokument: sein Teil „%1“ %2.</translation>
+    </message>
+    <message>
+        <source>The document could not be packed: %1.</source>
+        <translation>Das Dokument konnte nicht gepackt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>Steuerelementfeld-Element „%1“ ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Object already loaded</source>
+        <translation>Objekt bereits geladen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The agenda&apos;s document %1 is not complete, so it was not saved. %2</source>
+        <translation>Das Dokument der Tagesordnung %1 ist nicht vollständig und wurde daher nicht gespeichert. %2</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Ungültiges Bild</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved</source>
+        <translation>Das Bild konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>%1 is in use</source>
+        <translation>%1 wird verwendet</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
     </message>
 </context>
 <context>
@@ -573,6 +755,47 @@ Freie Software unter der %3-Lizenz.
     <message>
         <source>Back to the meeting</source>
         <translation>Zurück zur Besprechung</translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [options] [file]</source>
+        <translation>Aufruf: %1 [Optionen] [Datei]</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+„%1 --help“ gibt weitere Informationen.
+</translation>
+    </message>
+    <message>
+        <source>%1 turns the details of one meeting into a formatted agenda document.
+Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
+        <translation>%1 macht aus den Angaben zu einer Besprechung ein formatiertes Tagesordnungsdokument.
+Qts eigene Optionen (-platform, -style, -display, ...) werden ebenfalls angenommen.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Die Version des Programms anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>A meeting file (.quillary) or a calendar invitation (.ics) to open.</source>
+        <translation>Eine Besprechungsdatei (.quillary) oder eine Kalendereinladung (.ics), die geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,10 @@
         <source>Application Error</source>
         <translation>Erreur de l’application</translation>
     </message>
+    <message>
+        <source>in %1</source>
+        <translation>dans %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -429,10 +433,188 @@
     </message>
 </context>
 <context>
+    <name>MeetingAgenda</name>
+    <message>
+        <source>Word may be open. It is recommended that you close Word first. Use Ctrl+Alt+Del &gt; Task Manager &gt; WINWORD.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Word est peut-être ouvert. Il est recommandé de fermer Word d’abord. Utilisez si nécessaire Ctrl+Alt+Suppr &gt; Gestionnaire des tâches &gt; WINWORD.EXE.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous continuer quand même ?</translation>
+    </message>
+</context>
+<context>
     <name>PageExport</name>
     <message>
         <source>Page </source>
         <translation>Page </translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Index out of bounds</source>
+        <translation>Index hors limites</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>L’indice n’appartient pas à la sélection</translation>
+    </message>
+    <message>
+        <source>ActiveX component can&apos;t create object</source>
+        <translation>Un composant ActiveX ne peut pas créer d’objet</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Invalid picture: %1</source>
+        <translation>Image incorrecte : %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to someone else</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 n’a pas pu être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1</source>
+        <translation>Les réglages n’ont pas pu être écrits dans %1</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument incorrect</translation>
+    </message>
+    <message>
+        <source>Member not found</source>
+        <translation>Membre introuvable</translation>
+    </message>
+    <message>
+        <source>The skin file %1 could not be read</source>
+        <translation>Le fichier d’habillage %1 n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>No skin is loaded</source>
+        <translation>Aucun habillage n’est chargé</translation>
+    </message>
+    <message>
+        <source>Invalid window handle</source>
+        <translation>Handle de fenêtre incorrect</translation>
+    </message>
+    <message>
+        <source>The remote server machine does not exist or is unavailable</source>
+        <translation>L’ordinateur serveur distant n’existe pas ou n’est pas disponible</translation>
+    </message>
+    <message>
+        <source>The object invoked has disconnected from its clients.</source>
+        <translation>L’objet appelé s’est déconnecté de ses clients.</translation>
+    </message>
+    <message>
+        <source>The requested member of the collection does not exist.</source>
+        <translation>Le membre de la collection demandé n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Bad parameter</source>
+        <translation>Paramètre incorrect</translation>
+    </message>
+    <message>
+        <source>This command is not available because no document is open.</source>
+        <translation>Cette commande n’est pas disponible, car aucun document n’est ouvert.</translation>
+    </message>
+    <message>
+        <source>Value out of range</source>
+        <translation>Valeur hors limites</translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the current selection cannot be deleted as a whole.</source>
+        <translation>Cette méthode ou propriété n’est pas disponible, car la sélection active ne peut pas être supprimée d’un seul tenant.</translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the object refers to a table cell.</source>
+        <translation>Cette méthode ou propriété n’est pas disponible, car l’objet désigne une cellule de tableau.</translation>
+    </message>
+    <message>
+        <source>The number must be between 1 and 63.</source>
+        <translation>Le nombre doit être compris entre 1 et 63.</translation>
+    </message>
+    <message>
+        <source>This method or property is not available because the object does not refer to a table.</source>
+        <translation>Cette méthode ou propriété n’est pas disponible, car l’objet ne désigne pas un tableau.</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;. %2</source>
+        <translation>Impossible d’ouvrir « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>The file is not a readable document: %1.</source>
+        <translation>Le fichier n’est pas un document lisible : %1.</translation>
+    </message>
+    <message>
+        <source>The document &quot;%1&quot; could not be opened: %2.</source>
+        <translation>Le document « %1 » n’a pas pu être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable document: its part &quot;%1&quot; %2.</source>
+        <translation>Le fichier n’est pas un document lisible : sa partie « %1 » %2.</translation>
+    </message>
+    <message>
+        <source>The document could not be packed: %1.</source>
+        <translation>Le document n’a pas pu être empaqueté : %1.</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>L’élément « %1 » du groupe de contrôles n’existe pas</translation>
+    </message>
+    <message>
+        <source>Object already loaded</source>
+        <translation>Objet déjà chargé</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>The agenda&apos;s document %1 is not complete, so it was not saved. %2</source>
+        <translation>Le document de l’ordre du jour %1 est incomplet ; il n’a donc pas été enregistré. %2</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Image incorrecte</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved</source>
+        <translation>L’image n’a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>%1 is in use</source>
+        <translation>%1 est en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
     </message>
 </context>
 <context>
@@ -573,6 +755,47 @@ Logiciel libre sous licence %3.
     <message>
         <source>Back to the meeting</source>
         <translation>Retour à la réunion</translation>
+    </message>
+</context>
+<context>
+    <name>app::CommandLine</name>
+    <message>
+        <source>Usage: %1 [options] [file]</source>
+        <translation>Utilisation : %1 [options] [fichier]</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1 : %2
+Essayez « %1 --help » pour plus d’informations.
+</translation>
+    </message>
+    <message>
+        <source>%1 turns the details of one meeting into a formatted agenda document.
+Qt&apos;s own options (-platform, -style, -display, ...) are accepted too.</source>
+        <translation>%1 fait des détails d’une réunion un ordre du jour mis en forme.
+Les options propres à Qt (-platform, -style, -display, ...) sont acceptées aussi.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and exit.</source>
+        <translation>Afficher la version du programme et quitter.</translation>
+    </message>
+    <message>
+        <source>A meeting file (.quillary) or a calendar invitation (.ics) to open.</source>
+        <translation>Un fichier de réunion (.quillary) ou une invitation d’agenda (.ics) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
     </message>
 </context>
 <context>

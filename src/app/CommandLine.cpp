@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 
 #include "Constants.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -46,8 +48,9 @@ void addQtOptions(QCommandLineParser& parser) {
 // application object, which does not exist yet.
 QString helpText(const QCommandLineParser& parser, const QString& name) {
     QString text = parser.helpText();
-    text.replace(0, text.indexOf(QLatin1Char('\n')),
-                 QStringLiteral("Usage: %1 [options] [file]").arg(name));
+    text.replace(
+        0, text.indexOf(QLatin1Char('\n')),
+        QCoreApplication::translate("app::CommandLine", "Usage: %1 [options] [file]").arg(name));
     return text;
 }
 
@@ -55,8 +58,9 @@ CommandLineRequest refuse(const QString& name, const QString& reason) {
     CommandLineRequest request;
     request.run = false;
     request.exitCode = kUsageExitCode;
-    request.error =
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(name, reason);
+    request.error = QCoreApplication::translate("app::CommandLine",
+                                                "%1: %2\nTry '%1 --help' for more information.\n")
+                        .arg(name, reason);
     return request;
 }
 
@@ -67,19 +71,25 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("%1 turns the details of one meeting into a formatted agenda document.\n"
-                       "Qt's own options (-platform, -style, -display, ...) are accepted too.")
+        QCoreApplication::translate(
+            "app::CommandLine",
+            "%1 turns the details of one meeting into a formatted agenda document.\n"
+            "Qt's own options (-platform, -style, -display, ...) are accepted too.")
             .arg(kProductName));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the program's version and exit."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("app::CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("app::CommandLine", "Show the program's version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     addQtOptions(parser);
     parser.addPositionalArgument(
-        QStringLiteral("file"),
-        QStringLiteral("A meeting file (.quillary) or a calendar invitation (.ics) to open."));
+        QCoreApplication::translate("app::CommandLine", "file"),
+        QCoreApplication::translate(
+            "app::CommandLine",
+            "A meeting file (.quillary) or a calendar invitation (.ics) to open."));
 
     if (!parser.parse(arguments))
         return refuse(name, parser.errorText());
@@ -92,8 +102,9 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
         request.output =
             kProductName + QLatin1Char(' ') + QStringLiteral(QUILLARY_VERSION) + QLatin1Char('\n');
     } else if (parser.positionalArguments().size() > 1) {
-        return refuse(
-            name, QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[1]));
+        return refuse(name,
+                      QCoreApplication::translate("app::CommandLine", "Unexpected argument '%1'.")
+                          .arg(parser.positionalArguments()[1]));
     } else if (!parser.positionalArguments().isEmpty()) {
         request.file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     }
@@ -104,7 +115,16 @@ std::optional<int> commandLineExitCode(int argc, char* argv[], QString& file) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLineRequest request = readCommandLine(arguments);
+    CommandLineRequest request = readCommandLine(arguments);
+    if (!request.run) {
+        // What is printed is in the user's language: Qt's translations need
+        // an application object, and the window's does not exist yet (it
+        // needs a display, which --help does not).
+        int count = argc;
+        const QCoreApplication application(count, argv);
+        const Translations translations(QLocale::system());
+        request = readCommandLine(arguments);
+    }
     std::fputs(request.output.toLocal8Bit().constData(), stdout);
     std::fputs(request.error.toLocal8Bit().constData(), stderr);
     file = request.file;

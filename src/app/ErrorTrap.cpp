@@ -12,7 +12,9 @@ ErrorTrap::ErrorTrap(platform::MessageService& messages, const QString& module,
     : m_messages(messages), m_location(locationOf(module, procedure)), m_icon(icon) {}
 
 QString ErrorTrap::locationOf(const QString& module, const QString& procedure) {
-    return kLocationPrefix + module + QLatin1Char('.') + procedure + QLatin1Char(' ');
+    // "in <build tag><module>.<procedure> "; only "in" is the user's language.
+    return QCoreApplication::translate("ErrorTrap", "in %1")
+        .arg(kBuildTag + module + QLatin1Char('.') + procedure + QLatin1Char(' '));
 }
 
 QString ErrorTrap::boxText(const QString& description, const QString& location, int line) {

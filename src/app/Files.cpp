@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <QCoreApplication>
 #include <unistd.h>
 
 namespace Main {
@@ -76,7 +77,7 @@ QStringList MatchingFiles(const QString& pattern) {
 void ForceDeleteFiles(const QString& pattern) {
     const QStringList files = MatchingFiles(pattern);
     if (files.isEmpty())
-        throw platform::RuntimeError(QStringLiteral("File not found"));
+        throw platform::RuntimeError(QCoreApplication::translate("RuntimeError", "File not found"));
     bool allGone = true;
     for (const QString& path : files) {
         QFile file(path);
@@ -92,7 +93,8 @@ void ForceDeleteFiles(const QString& pattern) {
         allGone = false;
     }
     if (!allGone)
-        throw platform::RuntimeError(QStringLiteral("Permission denied"));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "Permission denied"));
 }
 
 void DeleteFiles(platform::Shell& shell, const QString& pattern) {

@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QTreeWidget>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace entry::AgendaList {
@@ -49,7 +50,8 @@ int rowCount(const QTreeWidget& list) {
 AgendaItem row(const QTreeWidget& list, int index) {
     const QTreeWidgetItem* item = list.topLevelItem(index);
     if (!item)
-        throw platform::RuntimeError(QStringLiteral("Index out of bounds"));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "Index out of bounds"));
     return {item->text(TimeColumn), item->text(TopicColumn), item->text(DetailsColumn),
             item->text(RoomColumn)};
 }

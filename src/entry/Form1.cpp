@@ -31,6 +31,7 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
+#include <QCoreApplication>
 #include <optional>
 #include <utility>
 
@@ -191,7 +192,8 @@ void Form1::DecodeAgendaList(app::StepRunner& run, const QString& stored) {
     for (const QStringList& pieces : entries) {
         const auto piece = [&pieces](int i) {
             if (i >= pieces.size())
-                throw platform::RuntimeError(QStringLiteral("Subscript out of range"));
+                throw platform::RuntimeError(
+                    QCoreApplication::translate("RuntimeError", "Subscript out of range"));
             return pieces[i];
         };
         appendAgendaRow(run, 168, piece);

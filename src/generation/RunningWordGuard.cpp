@@ -3,12 +3,15 @@
 #include "platform/automation/AutomationRegistry.h"
 #include "platform/messages/MessageService.h"
 
+#include <QCoreApplication>
+
 namespace MeetingAgenda {
 
 QString WordOpenQuestion() {
-    return QStringLiteral("Word may be open. It is recommended that you close Word first. Use "
-                          "Ctrl+Alt+Del > Task Manager > WINWORD.EXE if necessary.\r\n\r\n"
-                          "Would you like to proceed anyway?");
+    return QCoreApplication::translate(
+        "MeetingAgenda", "Word may be open. It is recommended that you close Word first. Use "
+                         "Ctrl+Alt+Del > Task Manager > WINWORD.EXE if necessary.\r\n\r\n"
+                         "Would you like to proceed anyway?");
 }
 
 bool IsWordOpen(platform::AutomationRegistry& automation) {

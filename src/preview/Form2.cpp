@@ -7,6 +7,7 @@
 #include "../platform/errors/RuntimeError.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -133,9 +134,11 @@ bool Form2::hasImageSlot(int index) const {
 void Form2::createImageSlot(int index) {
     if (index < 0)
         throw platform::RuntimeError(
-            QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+            QCoreApplication::translate("RuntimeError", "Control array element '%1' doesn't exist")
+                .arg(index));
     if (hasImageSlot(index))
-        throw platform::RuntimeError(QStringLiteral("Object already loaded"));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "Object already loaded"));
     // A new slot starts as a hidden copy of slot 0, without its picture.
     const platform::PictureBox* first = Image1.front();
     auto* box = new platform::PictureBox(this);
@@ -153,7 +156,8 @@ void Form2::setSlotPicture(int index, const platform::Picture& picture) {
     platform::PictureBox* box = slot(index);
     if (!box)
         throw platform::RuntimeError(
-            QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+            QCoreApplication::translate("RuntimeError", "Control array element '%1' doesn't exist")
+                .arg(index));
     box->setPicture(picture);
 }
 
@@ -161,7 +165,8 @@ platform::Picture Form2::slotPicture(int index) const {
     const platform::PictureBox* box = slot(index);
     if (!box)
         throw platform::RuntimeError(
-            QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+            QCoreApplication::translate("RuntimeError", "Control array element '%1' doesn't exist")
+                .arg(index));
     return box->picture();
 }
 

@@ -12,6 +12,7 @@
 #include "../platform/shell/Shell.h"
 #include "../platform/word/io/DocumentPackage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,16 +29,19 @@ QByteArray completeDocument(const QString& source) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         throw platform::RuntimeError(
-            QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
+            QCoreApplication::translate("RuntimeError", "%1 could not be read: %2")
+                .arg(source, in.errorString()));
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         throw platform::RuntimeError(
-            QStringLiteral("%1 could not be read: %2").arg(source, in.errorString()));
+            QCoreApplication::translate("RuntimeError", "%1 could not be read: %2")
+                .arg(source, in.errorString()));
     try {
         (void)word::io::unpackDocument(bytes);
     } catch (const platform::RuntimeError& error) {
         throw platform::RuntimeError(
-            QStringLiteral("The agenda's document %1 is not complete, so it was not saved. %2")
+            QCoreApplication::translate(
+                "RuntimeError", "The agenda's document %1 is not complete, so it was not saved. %2")
                 .arg(source, error.description()));
     }
     return bytes;

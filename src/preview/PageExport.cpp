@@ -37,7 +37,8 @@ public:
         m_trap.step(148, [&] {
             const platform::Picture picture = Main::GetClipboardPicture(m_services.clipboard, 0);
             if (picture.isNull())
-                throw platform::RuntimeError(QStringLiteral("Invalid picture"));
+                throw platform::RuntimeError(
+                    QCoreApplication::translate("RuntimeError", "Invalid picture"));
             m_scratch.save(picture);
         });
         m_trap.step(150, [&] {
@@ -97,22 +98,26 @@ void ScratchPicture::save(const platform::Picture& picture) {
         m_path = defaultPath();
     const QByteArray bytes = picture.toBytes();
     if (bytes.isEmpty())
-        throw platform::RuntimeError(QStringLiteral("The picture could not be saved"));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "The picture could not be saved"));
     platform::clearOwnEntry(m_path);
     if (!platform::createExclusiveFile(m_path, bytes))
-        throw platform::RuntimeError(QStringLiteral("%1 is in use").arg(m_path));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "%1 is in use").arg(m_path));
     m_written = true;
 }
 
 platform::Picture ScratchPicture::load() const {
     if (!m_written)
-        throw platform::RuntimeError(QStringLiteral("File not found: %1").arg(m_path));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "File not found: %1").arg(m_path));
     QFile file(m_path);
     const platform::Picture picture = file.open(QIODevice::ReadOnly)
                                           ? platform::Picture::fromBytes(file.readAll())
                                           : platform::Picture();
     if (picture.isNull())
-        throw platform::RuntimeError(QStringLiteral("Invalid picture: %1").arg(m_path));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "Invalid picture: %1").arg(m_path));
     return picture;
 }
 

@@ -2,6 +2,7 @@
 
 #include "../platform/errors/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -12,7 +13,7 @@ namespace {
 template <typename T> T checked(double whole) {
     if (!std::isfinite(whole) || whole < std::numeric_limits<T>::min() ||
         whole > std::numeric_limits<T>::max())
-        throw platform::RuntimeError(QStringLiteral("Overflow"));
+        throw platform::RuntimeError(QCoreApplication::translate("RuntimeError", "Overflow"));
     return static_cast<T>(whole);
 }
 

@@ -109,19 +109,49 @@ private slots:
         QFETCH(QString, option);
         QFETCH(int, exitCode);
         QFETCH(QString, expected);
+        const Answer answer = run(option, QStringLiteral("C.UTF-8"));
+        QCOMPARE(answer.exitCode, exitCode);
+        QVERIFY2(answer.out.startsWith(expected), qPrintable(answer.out));
+        QCOMPARE(answer.err.isEmpty(), exitCode == 0);
+    }
+
+    // In the user's language: the program's own words and Qt's.
+    void theProgramAnswersInTheUsersLanguage() {
+        const Answer german = run(QStringLiteral("--help"), QStringLiteral("de_DE.UTF-8"));
+        QVERIFY2(german.out.startsWith(QStringLiteral("Aufruf: quillary [Optionen] [Datei]\n")),
+                 qPrintable(german.out));
+        QVERIFY2(german.out.contains(QStringLiteral("Diese Hilfe anzeigen und beenden.")) &&
+                     german.out.contains(QStringLiteral("Optionen:")),
+                 qPrintable(german.out));
+        const Answer french = run(QStringLiteral("a.ics b.ics"), QStringLiteral("fr_FR.UTF-8"));
+        QCOMPARE(french.exitCode, app::kUsageExitCode);
+        QCOMPARE(french.err, QStringLiteral("quillary\u00a0: Argument inattendu \u00ab\u00a0b.ics"
+                                            "\u00a0\u00bb.\nEssayez \u00ab\u00a0quillary --help"
+                                            "\u00a0\u00bb pour plus d\u2019informations.\n"));
+    }
+
+private:
+    struct Answer {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+
+    // The real program run with `arguments` (split at blanks) in `locale`,
+    // with no display to talk to.
+    static Answer run(const QString& arguments, const QString& locale) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANG"), locale);
         QProcess program;
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(QUILLARY_EXECUTABLE), {option});
-        QVERIFY(program.waitForFinished(30000));
-        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), exitCode);
-        QVERIFY2(out.startsWith(expected), qPrintable(out));
-        QCOMPARE(err.isEmpty(), exitCode == 0);
+        program.start(QStringLiteral(QUILLARY_EXECUTABLE), arguments.split(QLatin1Char(' ')));
+        if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+            return {};
+        return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                QString::fromUtf8(program.readAllStandardError())};
     }
 };
 

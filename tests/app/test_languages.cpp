@@ -4,12 +4,15 @@
 // generated document's headings are translated while the user's own text is
 // not, Qt's own dialogs speak the language too, and the date put in an
 // empty field has four digits of year in every locale.
+#include "app/ErrorTrap.h"
 #include "app/Translations.h"
 #include "entry/DateText.h"
 #include "entry/Form1.h"
+#include "platform/automation/AutomationRegistry.h"
 #include "platform/controls/TabControl.h"
 #include "preview/Form2.h"
 #include "preview/SharingFixture.h"
+#include "support/ScriptedMessages.h"
 
 #include <QDirIterator>
 #include <QGroupBox>
@@ -214,6 +217,42 @@ private slots:
             QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"),
                      QString::fromUtf8(saveAs));
         }
+    }
+
+    // An error box: the failure's own words, "in" and "at line", the request
+    // and the caption in the language; the place in the program as it is.
+    void errorBoxesSpeakTheLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("German") << "de_DE"
+                                << "ActiveX-Komponente kann kein Objekt erstellen\r\nin "
+                                   "Parvelin2021/08/31.Form1.Form_Load in Zeile 104\r\rBitte "
+                                   "senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an "
+                                << "Anwendungsfehler";
+        QTest::newRow("French") << "fr_FR"
+                                << "Un composant ActiveX ne peut pas cr\u00e9er d\u2019objet\r\n"
+                                   "dans Parvelin2021/08/31.Form1.Form_Load \u00e0 la ligne "
+                                   "104\r\r"
+                                << "Erreur de l\u2019application";
+        QTest::newRow("English") << "en_US"
+                                 << "ActiveX component can't create object\r\nin "
+                                    "Parvelin2021/08/31.Form1.Form_Load at line 104\r\rPlease "
+                                    "email screenshot of this message to support@"
+                                 << "Application Error";
+    }
+    void errorBoxesSpeakTheLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        const app::Translations translations{QLocale(locale)};
+        testing::ScriptedMessages messages;
+        app::ErrorTrap trap(messages, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+        platform::AutomationRegistry registry;
+        trap.step(104, [&] { registry.createObject(QStringLiteral("No.Such.Class")); });
+        QCOMPARE(messages.boxes.size(), 1);
+        QVERIFY2(messages.boxes[0].text.startsWith(text), qPrintable(messages.boxes[0].text));
+        QCOMPARE(messages.boxes[0].caption, caption);
     }
 
     void todayHasFourDigitsOfYearInEveryLocale() {

@@ -1,11 +1,14 @@
 #include "AutomationRegistry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace platform {
 
 namespace {
-const QString kCannotCreate = QStringLiteral("ActiveX component can't create object");
+const char* const kCannotCreate =
+    QT_TRANSLATE_NOOP("RuntimeError", "ActiveX component can't create object");
 }
 
 void AutomationRegistry::registerClass(const QString& progId, Factory factory) {
@@ -23,10 +26,10 @@ bool AutomationRegistry::isRegistered(const QString& progId) const {
 std::shared_ptr<AutomationObject> AutomationRegistry::createObject(const QString& progId) {
     const auto found = m_classes.constFind(progId.toLower());
     if (found == m_classes.constEnd())
-        throw RuntimeError(kCannotCreate);
+        throw RuntimeError(QCoreApplication::translate("RuntimeError", kCannotCreate));
     std::shared_ptr<AutomationObject> object = (*found)();
     if (!object)
-        throw RuntimeError(kCannotCreate);
+        throw RuntimeError(QCoreApplication::translate("RuntimeError", kCannotCreate));
     std::erase_if(m_running, [](const Instance& i) { return i.object.expired(); });
     m_running.push_back({progId.toLower(), object});
     return object;
@@ -40,7 +43,7 @@ std::shared_ptr<AutomationObject> AutomationRegistry::getObject(const QString& p
         if (auto object = it->object.lock(); object && object->isRunning())
             return object;
     }
-    throw RuntimeError(kCannotCreate);
+    throw RuntimeError(QCoreApplication::translate("RuntimeError", kCannotCreate));
 }
 
 } // namespace platform

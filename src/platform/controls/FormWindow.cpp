@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QMenuBar>
@@ -153,11 +154,13 @@ void FormWindow::uncoverControls() {
 QCursor loadCursorFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(QStringLiteral("File not found: %1").arg(path));
+        throw RuntimeError(
+            QCoreApplication::translate("RuntimeError", "File not found: %1").arg(path));
     const QByteArray data = file.readAll();
     QImage image;
     if (data.size() < 22 || !image.loadFromData(data, "CUR") || image.isNull())
-        throw RuntimeError(QStringLiteral("Invalid picture: %1").arg(path));
+        throw RuntimeError(
+            QCoreApplication::translate("RuntimeError", "Invalid picture: %1").arg(path));
     // The hot spot stands in the first directory entry of the file.
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const int hotX = qFromLittleEndian<quint16>(bytes + 6 + 4);

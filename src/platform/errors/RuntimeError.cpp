@@ -1,5 +1,7 @@
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 namespace platform {
 
 QString describeCurrentException() {
@@ -8,11 +10,11 @@ QString describeCurrentException() {
     } catch (const RuntimeError& e) {
         return e.description();
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("RuntimeError", "Out of memory");
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        return QStringLiteral("Unexpected error");
+        return QCoreApplication::translate("RuntimeError", "Unexpected error");
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,8 +15,8 @@ namespace platform {
 
 namespace {
 [[noreturn]] void failWithErrno(const QString& path) {
-    throw RuntimeError(
-        QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    throw RuntimeError(QCoreApplication::translate("RuntimeError", "%1: %2")
+                           .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
 }
 } // namespace
 
@@ -59,7 +60,8 @@ void clearOwnEntry(const QString& path) {
     const bool link = S_ISLNK(info.st_mode);
     const bool ownFile = S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
     if (!link && !ownFile)
-        throw RuntimeError(QStringLiteral("%1 belongs to someone else").arg(path));
+        throw RuntimeError(
+            QCoreApplication::translate("RuntimeError", "%1 belongs to someone else").arg(path));
     if (::unlink(native.constData()) != 0 && errno != ENOENT)
         failWithErrno(path);
 }

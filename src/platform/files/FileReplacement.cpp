@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,7 +17,8 @@ namespace platform {
 namespace {
 
 [[noreturn]] void fail(const QString& path, const QString& why) {
-    throw RuntimeError(QStringLiteral("%1 could not be written: %2.").arg(path, why));
+    throw RuntimeError(
+        QCoreApplication::translate("RuntimeError", "%1 could not be written: %2.").arg(path, why));
 }
 
 QString lastError() {

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,7 +15,7 @@ namespace platform {
 
 namespace {
 [[noreturn]] void fail(const QString& path, const QString& reason) {
-    throw RuntimeError(QStringLiteral("%1: %2").arg(path, reason));
+    throw RuntimeError(QCoreApplication::translate("RuntimeError", "%1: %2").arg(path, reason));
 }
 QString lastError() {
     return QString::fromLocal8Bit(std::strerror(errno));

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <QCoreApplication>
 #include <functional>
 #include <sys/stat.h>
 
@@ -147,7 +148,8 @@ void SettingsStore::write(const QString& key, const QString& value) {
                          (status == QSettings::FormatError && !(stampOf(file) == before));
     if (!written)
         throw RuntimeError(
-            QStringLiteral("The settings could not be written to %1").arg(m_settings->fileName()));
+            QCoreApplication::translate("RuntimeError", "The settings could not be written to %1")
+                .arg(m_settings->fileName()));
 }
 
 QString SettingsStore::fileName() const {

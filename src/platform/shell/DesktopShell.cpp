@@ -5,6 +5,7 @@
 #include "SaveDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QPrinter>
 #include <QUrl>
@@ -14,7 +15,7 @@ namespace platform {
 
 void DesktopShell::openUrl(const QString& address) {
     if (!QDesktopServices::openUrl(QUrl(address)))
-        throw RuntimeError(QStringLiteral("File not found"));
+        throw RuntimeError(QCoreApplication::translate("RuntimeError", "File not found"));
 }
 
 void DesktopShell::endProgram() {

@@ -2,13 +2,17 @@
 
 #include "../errors/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QWidget>
 
 namespace platform {
 
 namespace {
-[[noreturn]] void badCall() { throw RuntimeError(QStringLiteral("Invalid procedure call or argument")); }
+[[noreturn]] void badCall() {
+    throw RuntimeError(
+        QCoreApplication::translate("RuntimeError", "Invalid procedure call or argument"));
+}
 } // namespace
 
 SkinFramework::SkinFramework(QObject* parent) : QObject(parent) {}
@@ -38,23 +42,25 @@ QVariant SkinFramework::invoke(int member, const QVariantList& args, bool put) {
             m_skinScrollBars = args.value(0).toBool();
         return m_skinScrollBars;
     default:
-        throw RuntimeError(QStringLiteral("Member not found"));
+        throw RuntimeError(QCoreApplication::translate("RuntimeError", "Member not found"));
     }
 }
 
 void SkinFramework::loadSkin(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw RuntimeError(QStringLiteral("The skin file %1 could not be read").arg(path));
+        throw RuntimeError(
+            QCoreApplication::translate("RuntimeError", "The skin file %1 could not be read")
+                .arg(path));
     m_styleSheet = QString::fromUtf8(file.readAll());
 }
 
 void SkinFramework::applyWindow(qlonglong handle) {
     if (!isLoaded())
-        throw RuntimeError(QStringLiteral("No skin is loaded"));
+        throw RuntimeError(QCoreApplication::translate("RuntimeError", "No skin is loaded"));
     QWidget* window = QWidget::find(static_cast<WId>(handle));
     if (!window)
-        throw RuntimeError(QStringLiteral("Invalid window handle"));
+        throw RuntimeError(QCoreApplication::translate("RuntimeError", "Invalid window handle"));
     // The style sheet covers the window and, through it, every control and
     // every box parented to it.
     window->setStyleSheet(m_styleSheet);

@@ -2,14 +2,16 @@
 
 #include "platform/errors/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace word {
 
 namespace {
 
-const QString kBadSelection = QStringLiteral("This method or property is not available because "
-                                             "the current selection cannot be deleted as a whole.");
+const char* const kBadSelection =
+    QT_TRANSLATE_NOOP("RuntimeError", "This method or property is not available because "
+                                      "the current selection cannot be deleted as a whole.");
 
 bool sameParagraph(const Position& a, const Position& b) {
     return a.block == b.block && a.row == b.row && a.cell == b.cell && a.paragraph == b.paragraph;
@@ -62,8 +64,8 @@ Paragraph& Editor::paragraphAt(const Position& pos) {
 
 const Paragraph& Editor::paragraphAt(const Position& pos) const {
     if (pos.block < 0 || pos.block >= blockCount())
-        throw platform::RuntimeError(
-            QStringLiteral("The requested member of the collection does not exist."));
+        throw platform::RuntimeError(QCoreApplication::translate(
+            "RuntimeError", "The requested member of the collection does not exist."));
     const BodyElement& element = m_doc.body[static_cast<std::size_t>(pos.block)];
     if (!pos.inTable())
         return std::get<Paragraph>(element);
@@ -75,8 +77,8 @@ const Paragraph& Editor::paragraphAt(const Position& pos) const {
 
 Table& Editor::tableAt(int block) {
     if (!isTable(block))
-        throw platform::RuntimeError(
-            QStringLiteral("The requested member of the collection does not exist."));
+        throw platform::RuntimeError(QCoreApplication::translate(
+            "RuntimeError", "The requested member of the collection does not exist."));
     return std::get<Table>(m_doc.body[static_cast<std::size_t>(block)]);
 }
 
@@ -219,10 +221,12 @@ RunProperties Editor::formatAt(const Position& pos) const {
 
 Position Editor::insertTable(const Position& at, int rows, int columns, bool gridStyle) {
     if (at.inTable())
-        throw platform::RuntimeError(QStringLiteral("This method or property is not available "
-                                                    "because the object refers to a table cell."));
+        throw platform::RuntimeError(QCoreApplication::translate(
+            "RuntimeError", "This method or property is not available "
+                            "because the object refers to a table cell."));
     if (rows < 1 || columns < 1 || columns > 63)
-        throw platform::RuntimeError(QStringLiteral("The number must be between 1 and 63."));
+        throw platform::RuntimeError(
+            QCoreApplication::translate("RuntimeError", "The number must be between 1 and 63."));
     Position pos = at;
     if (pos.offset > 0)
         splitParagraph(pos, formatAt(pos));
@@ -292,7 +296,7 @@ void Editor::erase(Position from, Position to) {
 // of a table row; whole rows go with it.
 void Editor::eraseAcrossBlocks(Position from, Position to) {
     if ((from.inTable() && !from.atRowStart()) || (to.inTable() && !to.atRowStart()))
-        throw platform::RuntimeError(kBadSelection);
+        throw platform::RuntimeError(QCoreApplication::translate("RuntimeError", kBadSelection));
     if (from.inTable() && from.row > 0) {
         Table& table = tableAt(from.block);
         const int rows = static_cast<int>(table.rows.size());
@@ -366,9 +370,9 @@ void Editor::eraseForward(const Position& pos, int count) {
 
 Position Editor::nextCell(const Position& pos) const {
     if (!pos.inTable())
-        throw platform::RuntimeError(
-            QStringLiteral("This method or property is not available because the object "
-                           "does not refer to a table."));
+        throw platform::RuntimeError(QCoreApplication::translate(
+            "RuntimeError", "This method or property is not available because the object "
+                            "does not refer to a table."));
     const Table& table = std::get<Table>(m_doc.body[static_cast<std::size_t>(pos.block)]);
     const int cells = static_cast<int>(table.rows[static_cast<std::size_t>(pos.row)].cells.size());
     if (pos.cell + 1 < cells)

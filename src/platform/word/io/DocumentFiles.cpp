@@ -5,6 +5,7 @@
 #include "FileBytes.h"
 #include "platform/errors/RuntimeError.h"
 #include "platform/files/FileReplacement.h"
+#include <QCoreApplication>
 
 namespace word {
 
@@ -38,7 +39,8 @@ DocumentModel openDocumentFile(const QString& path) {
         return io::unpackDocument(bytes);
     } catch (const platform::RuntimeError& error) {
         throw platform::RuntimeError(
-            QStringLiteral("Could not open \"%1\". %2").arg(path, error.description()));
+            QCoreApplication::translate("RuntimeError", "Could not open \"%1\". %2")
+                .arg(path, error.description()));
     }
 }
 

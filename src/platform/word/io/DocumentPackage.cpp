@@ -7,6 +7,7 @@
 #include "ZipReader.h"
 #include "ZipWriter.h"
 #include "platform/errors/RuntimeError.h"
+#include <QCoreApplication>
 
 namespace word::io {
 
@@ -16,7 +17,8 @@ const QString contentTypesName = QStringLiteral("[Content_Types].xml");
 
 [[noreturn]] void fail(const QString& why) {
     throw platform::RuntimeError(
-        QStringLiteral("The file is not a readable document: %1.").arg(why));
+        QCoreApplication::translate("RuntimeError", "The file is not a readable document: %1.")
+            .arg(why));
 }
 
 template <typename Visit> void forEachParagraph(const DocumentModel& doc, Visit visit) {

@@ -2,6 +2,7 @@
 
 #include "platform/errors/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,7 +12,8 @@ namespace {
 
 [[noreturn]] void failOpen(const QString& path, const QString& why) {
     throw platform::RuntimeError(
-        QStringLiteral("The document \"%1\" could not be opened: %2.").arg(path, why));
+        QCoreApplication::translate("RuntimeError", "The document \"%1\" could not be opened: %2.")
+            .arg(path, why));
 }
 
 } // namespace

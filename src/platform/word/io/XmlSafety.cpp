@@ -1,6 +1,7 @@
 #include "XmlSafety.h"
 
 #include "platform/errors/RuntimeError.h"
+#include <QCoreApplication>
 
 namespace word::io {
 
@@ -54,7 +55,8 @@ SafeXmlReader::SafeXmlReader(const QByteArray& xml, QString partName)
 
 void SafeXmlReader::fail(const QString& why) const {
     throw platform::RuntimeError(
-        QStringLiteral("The file is not a readable document: its part \"%1\" %2.")
+        QCoreApplication::translate("RuntimeError",
+                                    "The file is not a readable document: its part \"%1\" %2.")
             .arg(m_partName, why));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <QCoreApplication>
 #include <zip.h>
 
 namespace word::io {
@@ -12,7 +13,8 @@ namespace {
 
 [[noreturn]] void fail(const QString& why) {
     throw platform::RuntimeError(
-        QStringLiteral("The file is not a readable document: %1.").arg(why));
+        QCoreApplication::translate("RuntimeError", "The file is not a readable document: %1.")
+            .arg(why));
 }
 
 QString libzipError(int code) {

@@ -4,6 +4,7 @@
 
 #include <zip.h>
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace word::io {
@@ -11,7 +12,9 @@ namespace word::io {
 namespace {
 
 [[noreturn]] void fail(const QString& why) {
-    throw platform::RuntimeError(QStringLiteral("The document could not be packed: %1.").arg(why));
+    throw platform::RuntimeError(
+        QCoreApplication::translate("RuntimeError", "The document could not be packed: %1.")
+            .arg(why));
 }
 
 // The archive's bytes, taken out of the buffer source it was written to.

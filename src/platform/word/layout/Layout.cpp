@@ -2,6 +2,7 @@
 
 #include "platform/errors/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace word {
@@ -375,8 +376,8 @@ bool Layout::hasPage(int index) {
 
 const Page& Layout::page(int index) {
     if (!hasPage(index))
-        throw platform::RuntimeError(
-            QStringLiteral("The requested member of the collection does not exist."));
+        throw platform::RuntimeError(QCoreApplication::translate(
+            "RuntimeError", "The requested member of the collection does not exist."));
     return m_pages[at(index)];
 }
 
