@@ -101,7 +101,7 @@ void FocusRing::place() {
         return;
     }
     const int out = 2 * kWidth + kGap;
-    const QRect ring = rect.adjusted(-out, -out, out, out);
+    const QRect ring = rect.adjusted(-out, -out, out, out + belowTabPanelEdge(rect));
     if (geometry() != ring || !isVisible()) {
         // Only the band is the ring's own: what it surrounds is not
         // painted again when the ring moves.
@@ -112,6 +112,20 @@ void FocusRing::place() {
         raise();
         show();
     }
+}
+
+// How far a tab's ring must reach further down so that its lower side lies
+// wholly on the panel below the tab, whose colour the ring is chosen
+// against, and not partly on the frame line above the panel (a dark line
+// under a ring in a dark colour would hide one of its two pixels).
+int FocusRing::belowTabPanelEdge(const QRect& rect) const {
+    const auto* tabs = qobject_cast<const TabControl*>(m_target->parentWidget());
+    const QWidget* panel = tabs ? tabs->panel(tabs->currentIndex()) : nullptr;
+    if (!panel || !qobject_cast<const QTabBar*>(m_target.data()))
+        return 0;
+    const int edge = parentWidget()->mapFromGlobal(panel->mapToGlobal(QPoint(0, 0))).y();
+    const int lowerSide = rect.bottom() + kGap + 1;
+    return edge > lowerSide && edge < lowerSide + 2 * kWidth ? edge - lowerSide : 0;
 }
 
 QColor FocusRing::ringColour() const {

@@ -33,6 +33,7 @@ private:
     void follow(QWidget* focused);
     void place();
     QRect targetRect() const;
+    int belowTabPanelEdge(const QRect& rect) const;
     QColor ringColour() const;
 
     QWidget* m_window;
