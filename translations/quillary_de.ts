@@ -616,6 +616,34 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>Overflow</source>
         <translation>Überlauf</translation>
     </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>ein Ordner trägt diesen Namen</translation>
+    </message>
+    <message>
+        <source>the disk took only part</source>
+        <translation>der Datenträger hat nur einen Teil aufgenommen</translation>
+    </message>
+    <message>
+        <source>flushing it to the disk failed: %1</source>
+        <translation>das Schreiben auf den Datenträger ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the new file could not take the old one&apos;s place: %1</source>
+        <translation>die neue Datei konnte die alte nicht ersetzen: %1</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>belongs to someone else</source>
+        <translation>gehört einem anderen Benutzer</translation>
+    </message>
 </context>
 <context>
     <name>StoreWrites</name>

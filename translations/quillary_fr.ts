@@ -616,6 +616,34 @@ Voulez-vous continuer quand même ?</translation>
         <source>Overflow</source>
         <translation>Dépassement de capacité</translation>
     </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n’a été donné</translation>
+    </message>
+    <message>
+        <source>a folder has that name</source>
+        <translation>un dossier porte ce nom</translation>
+    </message>
+    <message>
+        <source>the disk took only part</source>
+        <translation>le disque n’en a reçu qu’une partie</translation>
+    </message>
+    <message>
+        <source>flushing it to the disk failed: %1</source>
+        <translation>l’écriture sur le disque a échoué : %1</translation>
+    </message>
+    <message>
+        <source>the new file could not take the old one&apos;s place: %1</source>
+        <translation>le nouveau fichier n’a pas pu remplacer l’ancien : %1</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>belongs to someone else</source>
+        <translation>appartient à un autre utilisateur</translation>
+    </message>
 </context>
 <context>
     <name>StoreWrites</name>

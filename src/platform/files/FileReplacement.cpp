@@ -64,9 +64,9 @@ void writeInPlace(const QString& path, const QByteArray& bytes) {
 
 void replaceFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty())
-        fail(path, QStringLiteral("no file name was given"));
+        fail(path, QCoreApplication::translate("RuntimeError", "no file name was given"));
     if (QFileInfo(path).isDir())
-        fail(path, QStringLiteral("a folder has that name"));
+        fail(path, QCoreApplication::translate("RuntimeError", "a folder has that name"));
     // Unbuffered, every write reports its own failure; buffered, Qt would
     // lose a failure of the last flush and rename a short file into place.
     QSaveFile file(path);
@@ -77,11 +77,15 @@ void replaceFile(const QString& path, const QByteArray& bytes) {
     }
     const qint64 written = file.write(bytes);
     if (written != bytes.size())
-        fail(path, written < 0 ? file.errorString() : QStringLiteral("the disk took only part"));
+        fail(path, written < 0
+                       ? file.errorString()
+                       : QCoreApplication::translate("RuntimeError", "the disk took only part"));
     if (::fsync(file.handle()) != 0)
-        fail(path, QStringLiteral("flushing it to the disk failed: %1").arg(lastError()));
+        fail(path, QCoreApplication::translate("RuntimeError", "flushing it to the disk failed: %1")
+                       .arg(lastError()));
     if (!file.commit())
-        fail(path, QStringLiteral("the new file could not take the old one's place: %1")
+        fail(path, QCoreApplication::translate(
+                       "RuntimeError", "the new file could not take the old one's place: %1")
                        .arg(file.errorString()));
 }
 

@@ -30,14 +30,15 @@ void ensurePrivateFolder(const QString& path) {
     // the descriptor, so that nothing can be swapped in between.
     const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
-        fail(path,
-             errno == ELOOP || errno == ENOTDIR ? QStringLiteral("not a folder") : lastError());
+        fail(path, errno == ELOOP || errno == ENOTDIR
+                       ? QCoreApplication::translate("RuntimeError", "not a folder")
+                       : lastError());
     struct stat info {};
     const bool ok = ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid() &&
                     ((info.st_mode & 0777) == S_IRWXU || ::fchmod(fd, S_IRWXU) == 0);
     ::close(fd);
     if (!ok)
-        fail(path, QStringLiteral("belongs to someone else"));
+        fail(path, QCoreApplication::translate("RuntimeError", "belongs to someone else"));
 }
 
 bool isWritableFolder(const QString& path) {
