@@ -57,9 +57,8 @@ void Form1::createMenus() {
     QMenu* edit = bar->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     // The window's own undo and redo, whose keys work without the menu.
-    for (QAction* action : actions())
-        if (action->shortcut() == QKeySequence(QKeySequence::Undo) ||
-            action->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z))
+    for (const char* name : {"undoAction", "redoAction"})
+        if (QAction* action = findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
             edit->addAction(action);
     if (const QList<QAction*> agenda = agendaActions(); !agenda.isEmpty()) {
         edit->addSeparator();

@@ -126,6 +126,8 @@ void Form1::createEditing() {
     QAction* redo = m_undo->createRedoAction(this, tr("Redo"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undo->setObjectName(QStringLiteral("undoAction"));
+    redo->setObjectName(QStringLiteral("redoAction"));
     for (QAction* action : {undo, redo}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
