@@ -161,6 +161,7 @@ private:
     QList<entry::MeetingTextBox> meetingTextBoxes() const;
     void onMeetingTextChanged(int box, const QString& text);
     entry::MeetingState state() const;
+    QStringList entryBoxTexts() const;
     void applyState(const entry::MeetingState& state);
     std::optional<entry::AgendaItem> takeEntryItem(app::StepRunner& run);
     void tellIncomplete();

@@ -77,12 +77,21 @@ QList<QAction*> Form1::agendaActions() const {
 }
 
 entry::MeetingState Form1::state() const {
-    return {meeting(), entry::AgendaList::selectedRows(*ListView1)};
+    return {meeting(), entry::AgendaList::selectedRows(*ListView1), entryBoxTexts()};
+}
+
+QStringList Form1::entryBoxTexts() const {
+    return {txtTime->text(), txtTopic->text(), txtDetails->text(), txtRoom->text()};
 }
 
 void Form1::applyState(const entry::MeetingState& state) {
     setMeeting(state.meeting);
     entry::AgendaList::selectRows(*ListView1, state.selectedRows);
+    if (!state.entryBoxes.isEmpty()) {
+        QLineEdit* const boxes[] = {txtTime, txtTopic, txtDetails, txtRoom};
+        for (int i = 0; i < 4; ++i)
+            boxes[i]->setText(state.entryBoxes.value(i));
+    }
     ++m_typingBurst;
 }
 
@@ -100,6 +109,10 @@ void Form1::recordChange(const QString& undoText, const std::function<void()>& c
     ++m_typingBurst;
     if (before.meeting == after.meeting)
         return;
+    // Only a step that took the entry boxes' texts gives them back; any
+    // other leaves what has been typed there since alone.
+    if (before.entryBoxes == after.entryBoxes)
+        before.entryBoxes = after.entryBoxes = QStringList();
     m_undo->push(new entry::MeetingChange([this](const auto& s) { applyState(s); },
                                           std::move(before), std::move(after), undoText));
 }
@@ -112,6 +125,7 @@ void Form1::onMeetingTextChanged(int index, const QString& text) {
     if (m_quiet > 0)
         return;
     entry::MeetingState after = state();
+    after.entryBoxes.clear();
     entry::MeetingState before = after;
     before.meeting.*box.field = previous;
     m_undo->push(new entry::MeetingChange([this](const auto& s) { applyState(s); },

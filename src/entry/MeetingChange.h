@@ -8,10 +8,13 @@
 
 namespace entry {
 
-// The meeting and the rows selected in the list, as an undo step restores them.
+// The meeting and the rows selected in the list, as an undo step restores
+// them; and the four entry boxes (time, topic, details, room), for a step
+// that took their texts (Add, the inserts): undoing it puts them back.
 struct MeetingState {
     Meeting meeting;
     QList<int> selectedRows;
+    QStringList entryBoxes; // empty: left as they are
 };
 
 // One undoable change of the meeting: the state before and after. The

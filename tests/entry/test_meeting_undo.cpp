@@ -141,6 +141,47 @@ private slots:
         QVERIFY(t.messages.boxes.isEmpty());
     }
 
+    // Undoing a step that took the entry boxes' texts (Add, an insert) puts
+    // them back, redoing it empties them again; undoing any other step
+    // leaves what has been typed there since.
+    void undoingAnAddGivesBackTheEntryBoxes() {
+        testing::TestServices t;
+        testing::Form1Run run(t);
+        Form1& f = *run.form;
+        QVERIFY(testing::showAndWait(f, true));
+        f.setMeeting(startMeeting());
+        const auto boxes = [&f] {
+            return QStringList{f.txtTime->text(), f.txtTopic->text(), f.txtDetails->text(),
+                               f.txtRoom->text()};
+        };
+        const QStringList typed{"E", "Topic E", "Details E", "Rm E"};
+        for (const char* key : {"add", "insert below"}) {
+            fillEntry(f, "E");
+            AgendaListDriver d{f};
+            if (QByteArray(key) == "add") {
+                testing::click(f.PushButton2);
+            } else {
+                d.focusList();
+                d.clickRow(0);
+                d.key(Qt::Key_Insert);
+            }
+            QCOMPARE(boxes(), QStringList(4, QString()));
+            f.txtMeetingTitle->setFocus();
+            QTest::keyClicks(f.txtMeetingTitle, "!");
+            f.txtTime->setText(QStringLiteral("typed since"));
+            d.focusList();
+            d.key(Qt::Key_Z, Qt::ControlModifier); // the title: the boxes stay
+            QCOMPARE(f.txtTime->text(), QStringLiteral("typed since"));
+            d.key(Qt::Key_Z, Qt::ControlModifier); // the add
+            QCOMPARE(boxes(), typed);
+            QCOMPARE(f.meeting(), startMeeting());
+            d.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(boxes(), QStringList(4, QString()));
+            QCOMPARE(f.meeting().items.size(), 5);
+            d.key(Qt::Key_Z, Qt::ControlModifier);
+        }
+    }
+
     // Typing is one step per box until the focus moves; typing back to
     // the old text leaves no step.
     void typingBurstsEndWhereTheFocusMoves() {
