@@ -644,6 +644,114 @@ Möchten Sie trotzdem fortfahren?</translation>
         <source>belongs to someone else</source>
         <translation>gehört einem anderen Benutzer</translation>
     </message>
+    <message>
+        <source>it is not a WordprocessingML (zip) package</source>
+        <translation>es ist kein WordprocessingML-Paket (zip)</translation>
+    </message>
+    <message>
+        <source>the package has no content types</source>
+        <translation>das Paket hat keine Inhaltstypen</translation>
+    </message>
+    <message>
+        <source>the package holds no document</source>
+        <translation>das Paket enthält kein Dokument</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>is too long</source>
+        <translation>ist zu lang</translation>
+    </message>
+    <message>
+        <source>is nested too deeply</source>
+        <translation>ist zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>declares a document type, which documents never do</source>
+        <translation>deklariert einen Dokumenttyp, was Dokumente nie tun</translation>
+    </message>
+    <message>
+        <source>refers to an entity, which documents never do</source>
+        <translation>verweist auf eine Entität, was Dokumente nie tun</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML (%1 at line %2)</source>
+        <translation>ist kein wohlgeformtes XML (%1 in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>ends too early</source>
+        <translation>endet zu früh</translation>
+    </message>
+    <message>
+        <source>does not start with the expected element</source>
+        <translation>beginnt nicht mit dem erwarteten Element</translation>
+    </message>
+    <message>
+        <source>it is not a valid zip package (%1)</source>
+        <translation>es ist kein gültiges Zip-Paket (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 of the package is damaged</source>
+        <translation>Eintrag %1 des Pakets ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the package holds an unsafe entry name &quot;%1&quot;</source>
+        <translation>das Paket enthält einen unsicheren Eintragsnamen „%1“</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; is too large</source>
+        <translation>der Paketeintrag „%1“ ist zu groß</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; is compressed suspiciously well</source>
+        <translation>der Paketeintrag „%1“ ist verdächtig gut komprimiert</translation>
+    </message>
+    <message>
+        <source>the package holds too many entries</source>
+        <translation>das Paket enthält zu viele Einträge</translation>
+    </message>
+    <message>
+        <source>the package is too large when unpacked</source>
+        <translation>das Paket ist entpackt zu groß</translation>
+    </message>
+    <message>
+        <source>the package holds &quot;%1&quot; twice</source>
+        <translation>das Paket enthält „%1“ doppelt</translation>
+    </message>
+    <message>
+        <source>the package has no &quot;%1&quot;</source>
+        <translation>dem Paket fehlt „%1“</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; cannot be opened (%2)</source>
+        <translation>der Paketeintrag „%1“ kann nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; is damaged</source>
+        <translation>der Paketeintrag „%1“ ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the archive size is unknown</source>
+        <translation>die Größe des Archivs ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the archive could not be read back</source>
+        <translation>das Archiv konnte nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
+    </message>
 </context>
 <context>
     <name>StoreWrites</name>

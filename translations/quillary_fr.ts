@@ -644,6 +644,114 @@ Voulez-vous continuer quand même ?</translation>
         <source>belongs to someone else</source>
         <translation>appartient à un autre utilisateur</translation>
     </message>
+    <message>
+        <source>it is not a WordprocessingML (zip) package</source>
+        <translation>ce n’est pas un paquet WordprocessingML (zip)</translation>
+    </message>
+    <message>
+        <source>the package has no content types</source>
+        <translation>le paquet n’a pas de types de contenu</translation>
+    </message>
+    <message>
+        <source>the package holds no document</source>
+        <translation>le paquet ne contient aucun document</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
+    <message>
+        <source>is too long</source>
+        <translation>est trop longue</translation>
+    </message>
+    <message>
+        <source>is nested too deeply</source>
+        <translation>est imbriquée trop profondément</translation>
+    </message>
+    <message>
+        <source>declares a document type, which documents never do</source>
+        <translation>déclare un type de document, ce que les documents ne font jamais</translation>
+    </message>
+    <message>
+        <source>refers to an entity, which documents never do</source>
+        <translation>fait référence à une entité, ce que les documents ne font jamais</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML (%1 at line %2)</source>
+        <translation>n’est pas du XML bien formé (%1 à la ligne %2)</translation>
+    </message>
+    <message>
+        <source>ends too early</source>
+        <translation>se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>does not start with the expected element</source>
+        <translation>ne commence pas par l’élément attendu</translation>
+    </message>
+    <message>
+        <source>it is not a valid zip package (%1)</source>
+        <translation>ce n’est pas un paquet zip valide (%1)</translation>
+    </message>
+    <message>
+        <source>entry %1 of the package is damaged</source>
+        <translation>l’entrée %1 du paquet est endommagée</translation>
+    </message>
+    <message>
+        <source>the package holds an unsafe entry name &quot;%1&quot;</source>
+        <translation>le paquet contient un nom d’entrée dangereux « %1 »</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; is too large</source>
+        <translation>l’entrée « %1 » du paquet est trop volumineuse</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; is compressed suspiciously well</source>
+        <translation>l’entrée « %1 » du paquet est compressée de façon suspecte</translation>
+    </message>
+    <message>
+        <source>the package holds too many entries</source>
+        <translation>le paquet contient trop d’entrées</translation>
+    </message>
+    <message>
+        <source>the package is too large when unpacked</source>
+        <translation>le paquet est trop volumineux une fois décompressé</translation>
+    </message>
+    <message>
+        <source>the package holds &quot;%1&quot; twice</source>
+        <translation>le paquet contient « %1 » deux fois</translation>
+    </message>
+    <message>
+        <source>the package has no &quot;%1&quot;</source>
+        <translation>le paquet n’a pas de « %1 »</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; cannot be opened (%2)</source>
+        <translation>l’entrée « %1 » du paquet ne peut pas être ouverte (%2)</translation>
+    </message>
+    <message>
+        <source>the package entry &quot;%1&quot; is damaged</source>
+        <translation>l’entrée « %1 » du paquet est endommagée</translation>
+    </message>
+    <message>
+        <source>the archive size is unknown</source>
+        <translation>la taille de l’archive est inconnue</translation>
+    </message>
+    <message>
+        <source>the archive could not be read back</source>
+        <translation>l’archive n’a pas pu être relue</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Incompatibilité de type</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Variable objet ou variable de bloc With non définie</translation>
+    </message>
 </context>
 <context>
     <name>StoreWrites</name>

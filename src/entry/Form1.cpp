@@ -214,7 +214,8 @@ void Form1::appendAgendaRow(app::StepRunner& run, int firstLine,
         run.step(firstLine + 2 * column, [&] {
             const QString text = field(column);
             if (!row)
-                throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
+                throw platform::RuntimeError(
+                    QCoreApplication::translate("RuntimeError", platform::kObjectNotSet));
             row->setText(column, text);
         });
     }

@@ -100,8 +100,7 @@ void Form1::PushButton1_Click() {
         trap.step(108, [&] { setMousePointer(platform::PointerDefault); });
     } else {
         trap.step(110, [&] {
-            m_services.messages.show(tr("You forgot to add time."), MsgButtons::Ok,
-                                     MsgIcon::None);
+            m_services.messages.show(tr("You forgot to add time."), MsgButtons::Ok, MsgIcon::None);
         });
         trap.step(112, [&] { SSTab1->setCurrentIndex(1); });
     }
@@ -154,7 +153,8 @@ void Form1::PushButton3_Click() {
             const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
             QTreeWidgetItem* row = selected.isEmpty() ? ListView1->currentItem() : selected.first();
             if (!row || !row->isSelected())
-                throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
+                throw platform::RuntimeError(
+                    QCoreApplication::translate("RuntimeError", platform::kObjectNotSet));
             delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(row));
         });
     });

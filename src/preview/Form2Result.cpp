@@ -111,7 +111,8 @@ void Form2::PushButton8_Click() {
     trap.step(102, [&] { Main::DeleteFiles(m_services.shell, mWordFile); });
     trap.step(104, [&] {
         if (!m_entry)
-            throw platform::RuntimeError(QString::fromLatin1(platform::kObjectNotSet));
+            throw platform::RuntimeError(
+                QCoreApplication::translate("RuntimeError", platform::kObjectNotSet));
         m_entry->show();
     });
     trap.step(106, [&] { hide(); });

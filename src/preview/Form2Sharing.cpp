@@ -189,7 +189,8 @@ void Form2::printAgenda() {
         if (!printPages(document.layout(), printer, pages))
             failure = tr("The printer %1 could not be used.").arg(printer.printerName());
         else if (const QString refusal = platform::printJobRefusal(printer); !refusal.isEmpty())
-            failure = QStringLiteral("%1: %2").arg(printer.printerName(), refusal);
+            failure = QCoreApplication::translate("RuntimeError", "%1: %2")
+                          .arg(printer.printerName(), refusal);
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }

@@ -10,6 +10,7 @@
 #include "entry/Form1.h"
 #include "platform/automation/AutomationRegistry.h"
 #include "platform/controls/TabControl.h"
+#include "platform/word/io/FileBytes.h"
 #include "preview/Form2.h"
 #include "preview/SharingFixture.h"
 #include "support/ScriptedMessages.h"
@@ -253,6 +254,20 @@ private slots:
         QCOMPARE(messages.boxes.size(), 1);
         QVERIFY2(messages.boxes[0].text.startsWith(text), qPrintable(messages.boxes[0].text));
         QCOMPARE(messages.boxes[0].caption, caption);
+    }
+
+    // A description made of a sentence and its reason speaks one language.
+    void aFailuresReasonIsTranslatedWithIt() {
+        const app::Translations translations{QLocale(QStringLiteral("de_DE"))};
+        const QString folder = QDir::tempPath();
+        try {
+            word::io::readFileLimited(folder, 1024);
+            QFAIL("a folder was read as a document");
+        } catch (const platform::RuntimeError& e) {
+            QCOMPARE(e.description(), QStringLiteral("Das Dokument \u201e%1\u201c konnte nicht "
+                                                     "ge\u00f6ffnet werden: es ist ein Ordner.")
+                                          .arg(folder));
+        }
     }
 
     void todayHasFourDigitsOfYearInEveryLocale() {

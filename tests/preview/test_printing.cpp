@@ -261,6 +261,14 @@ private slots:
         QVERIFY(!options(tuned, {}).contains(QStringLiteral("pdftops-renderer")));
         QVERIFY(!options(kPlainQueue, QDir::temp().filePath(QStringLiteral("x.pdf")))
                      .contains(QStringLiteral("pdftops-renderer")));
+        // A converter the job already names is kept.
+        QPrinter chosen;
+        chosen.setPrinterName(kPlainQueue);
+        chosen.printEngine()->setProperty(QPrintEngine::PrintEnginePropertyKey(0xfe00),
+                                          QStringList{"pdftops-renderer", "gs"});
+        platform::keepGlyphOutlines(chosen);
+        QCOMPARE(chosen.printEngine()->property(QPrintEngine::PrintEnginePropertyKey(0xfe00)),
+                 QVariant(QStringList{"pdftops-renderer", "gs"}));
     }
 
     void aCancelledDialogPrintsNothing() {

@@ -27,21 +27,18 @@ public:
     // The newest instance of progId that is still running; fails when none is.
     std::shared_ptr<AutomationObject> getObject(const QString& progId);
 
-    template <class T>
-    Ref<T> create(const QString& progId) {
+    template <class T> Ref<T> create(const QString& progId) {
         return Ref<T>(castTo<T>(createObject(progId)));
     }
-    template <class T>
-    Ref<T> attach(const QString& progId) {
+    template <class T> Ref<T> attach(const QString& progId) {
         return Ref<T>(castTo<T>(getObject(progId)));
     }
 
 private:
-    template <class T>
-    static std::shared_ptr<T> castTo(std::shared_ptr<AutomationObject> object) {
+    template <class T> static std::shared_ptr<T> castTo(std::shared_ptr<AutomationObject> object) {
         auto typed = std::dynamic_pointer_cast<T>(std::move(object));
         if (!typed)
-            throw RuntimeError(QStringLiteral("Type mismatch"));
+            throw RuntimeError(QCoreApplication::translate("RuntimeError", "Type mismatch"));
         return typed;
     }
 

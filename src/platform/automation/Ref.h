@@ -9,8 +9,7 @@ namespace platform {
 // An object variable: empty until set. Using an empty one fails with the
 // description an unset object variable gives, so every step that uses it
 // reports on its own.
-template <class T>
-class Ref {
+template <class T> class Ref {
 public:
     Ref() = default;
     Ref(std::shared_ptr<T> object) : m_object(std::move(object)) {} // NOLINT: implicit by design
@@ -19,7 +18,7 @@ public:
     T& operator*() const { return get(); }
     T& get() const {
         if (!m_object)
-            throw RuntimeError(QString::fromLatin1(kObjectNotSet));
+            throw RuntimeError(QCoreApplication::translate("RuntimeError", kObjectNotSet));
         return *m_object;
     }
     explicit operator bool() const { return static_cast<bool>(m_object); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -8,7 +9,8 @@
 namespace platform {
 
 // What using an object variable that was never set reports.
-inline const char* const kObjectNotSet = "Object variable or With block variable not set";
+inline const char* const kObjectNotSet =
+    QT_TRANSLATE_NOOP("RuntimeError", "Object variable or With block variable not set");
 
 // A failure of one statement. The description is what the error box shows.
 class RuntimeError : public std::exception {

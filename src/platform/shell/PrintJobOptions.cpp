@@ -15,9 +15,13 @@ const QString kRenderer = QStringLiteral("pdftops-renderer");
 const QString kOutlines = QStringLiteral("pdftocairo");
 
 // Whether the queue (its administrator, or the user's lpoptions) already
-// names a converter.
+// names a converter. `printer` may name an instance of a queue as
+// "queue/instance", whose options are the user's own.
 bool queueNamesRenderer(const QString& printer) {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr);
+    const QByteArray queue = printer.section(QLatin1Char('/'), 0, 0).toUtf8();
+    const QByteArray instance = printer.section(QLatin1Char('/'), 1).toUtf8();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
     if (!dest)
         return false;
     const bool named = cupsGetOption("pdftops-renderer", dest->num_options, dest->options) ||

@@ -85,13 +85,14 @@ QByteArray packDocument(const DocumentModel& doc, const PackageStatistics& stati
 
 DocumentModel unpackDocument(const QByteArray& bytes, const ZipLimits& limits) {
     if (!bytes.startsWith("PK"))
-        fail(QStringLiteral("it is not a WordprocessingML (zip) package"));
+        fail(QCoreApplication::translate("RuntimeError",
+                                         "it is not a WordprocessingML (zip) package"));
     const ZipReader zip(bytes, limits);
     if (!zip.contains(contentTypesName))
-        fail(QStringLiteral("the package has no content types"));
+        fail(QCoreApplication::translate("RuntimeError", "the package has no content types"));
     const QString documentName = documentPartName(zip);
     if (!zip.contains(documentName))
-        fail(QStringLiteral("the package holds no document"));
+        fail(QCoreApplication::translate("RuntimeError", "the package holds no document"));
     DocumentModel doc;
     const QString stylesName = relatedPartName(zip, documentName, QStringLiteral("styles"));
     doc.styles = zip.contains(stylesName) ? readStylesPart(zip.read(stylesName)) : Styles{};

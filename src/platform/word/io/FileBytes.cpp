@@ -21,12 +21,12 @@ namespace {
 QByteArray readFileLimited(const QString& path, qint64 maxSize) {
     QFile file(path);
     if (QFileInfo(path).isDir())
-        failOpen(path, QStringLiteral("it is a folder"));
+        failOpen(path, QCoreApplication::translate("RuntimeError", "it is a folder"));
     if (!file.open(QIODevice::ReadOnly))
         failOpen(path, file.errorString());
     QByteArray bytes = file.read(maxSize + 1);
     if (bytes.size() > maxSize)
-        failOpen(path, QStringLiteral("the file is too large"));
+        failOpen(path, QCoreApplication::translate("RuntimeError", "the file is too large"));
     if (file.error() != QFileDevice::NoError)
         failOpen(path, file.errorString());
     return bytes;

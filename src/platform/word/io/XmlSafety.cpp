@@ -63,11 +63,11 @@ void SafeXmlReader::fail(const QString& why) const {
 QXmlStreamReader::TokenType SafeXmlReader::next() {
     for (;;) {
         if (++m_tokens > maxTokens)
-            fail(QStringLiteral("is too long"));
+            fail(QCoreApplication::translate("RuntimeError", "is too long"));
         switch (m_reader.readNext()) {
         case QXmlStreamReader::StartElement:
             if (++m_depth > maxDepth)
-                fail(QStringLiteral("is nested too deeply"));
+                fail(QCoreApplication::translate("RuntimeError", "is nested too deeply"));
             m_text.clear();
             return QXmlStreamReader::StartElement;
         case QXmlStreamReader::EndElement:
@@ -77,11 +77,14 @@ QXmlStreamReader::TokenType SafeXmlReader::next() {
             m_text.append(m_reader.text());
             break;
         case QXmlStreamReader::DTD:
-            fail(QStringLiteral("declares a document type, which documents never do"));
+            fail(QCoreApplication::translate("RuntimeError",
+                                             "declares a document type, which documents never do"));
         case QXmlStreamReader::EntityReference:
-            fail(QStringLiteral("refers to an entity, which documents never do"));
+            fail(QCoreApplication::translate("RuntimeError",
+                                             "refers to an entity, which documents never do"));
         case QXmlStreamReader::Invalid:
-            fail(QStringLiteral("is not well-formed XML (%1 at line %2)")
+            fail(QCoreApplication::translate("RuntimeError",
+                                             "is not well-formed XML (%1 at line %2)")
                      .arg(m_reader.errorString())
                      .arg(m_reader.lineNumber()));
         case QXmlStreamReader::EndDocument:
@@ -96,7 +99,7 @@ void SafeXmlReader::skipElement() {
     const int level = m_depth;
     while (m_depth >= level) {
         if (next() == QXmlStreamReader::NoToken)
-            fail(QStringLiteral("ends too early"));
+            fail(QCoreApplication::translate("RuntimeError", "ends too early"));
     }
 }
 
@@ -104,7 +107,7 @@ bool SafeXmlReader::nextChild(int parentDepth) {
     for (;;) {
         const auto token = next();
         if (token == QXmlStreamReader::NoToken)
-            fail(QStringLiteral("ends too early"));
+            fail(QCoreApplication::translate("RuntimeError", "ends too early"));
         if (m_depth < parentDepth)
             return false;
         if (token == QXmlStreamReader::StartElement)
@@ -114,7 +117,8 @@ bool SafeXmlReader::nextChild(int parentDepth) {
 
 void SafeXmlReader::enterRoot(QStringView localName, QStringView ns) {
     if (next() != QXmlStreamReader::StartElement || !is(localName, ns))
-        fail(QStringLiteral("does not start with the expected element"));
+        fail(QCoreApplication::translate("RuntimeError",
+                                         "does not start with the expected element"));
 }
 
 bool SafeXmlReader::is(QStringView localName, QStringView ns) const {

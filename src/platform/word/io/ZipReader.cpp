@@ -76,7 +76,8 @@ zip_t* openArchive(const QByteArray& bytes) {
         zip_source_free(source);
         const QString why = QString::fromUtf8(zip_error_strerror(&error));
         zip_error_fini(&error);
-        fail(QStringLiteral("it is not a valid zip package (%1)").arg(why.toLower()));
+        fail(QCoreApplication::translate("RuntimeError", "it is not a valid zip package (%1)")
+                 .arg(why.toLower()));
     }
     zip_error_fini(&error);
     return archive;
@@ -88,16 +89,22 @@ Entry checkedEntry(zip_t* archive, zip_uint64_t index, const ZipLimits& limits, 
     // Raw names: a guessed code page would turn control bytes into symbols.
     if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &stat) != 0 ||
         !(stat.valid & ZIP_STAT_NAME) || !(stat.valid & ZIP_STAT_SIZE))
-        fail(QStringLiteral("entry %1 of the package is damaged").arg(index));
+        fail(QCoreApplication::translate("RuntimeError", "entry %1 of the package is damaged")
+                 .arg(index));
     *name = QString::fromUtf8(stat.name);
     if (!isSafeEntryName(*name) || name->contains(QChar::ReplacementCharacter))
-        fail(QStringLiteral("the package holds an unsafe entry name \"%1\"").arg(*name));
+        fail(QCoreApplication::translate("RuntimeError",
+                                         "the package holds an unsafe entry name \"%1\"")
+                 .arg(*name));
     if (stat.size > zip_uint64_t(limits.maxEntrySize))
-        fail(QStringLiteral("the package entry \"%1\" is too large").arg(*name));
+        fail(QCoreApplication::translate("RuntimeError", "the package entry \"%1\" is too large")
+                 .arg(*name));
     const qint64 size = qint64(stat.size);
     if (size > limits.ratioFreeSize && (stat.valid & ZIP_STAT_COMP_SIZE) &&
         size / qMax<qint64>(1, qint64(stat.comp_size)) > limits.maxCompressionRatio)
-        fail(QStringLiteral("the package entry \"%1\" is compressed suspiciously well").arg(*name));
+        fail(QCoreApplication::translate("RuntimeError",
+                                         "the package entry \"%1\" is compressed suspiciously well")
+                 .arg(*name));
     return Entry{index, size};
 }
 
@@ -109,16 +116,18 @@ ZipReader::ZipReader(QByteArray bytes, ZipLimits limits) : m_state(std::make_uni
     m_state->archive = openArchive(m_state->bytes);
     const zip_int64_t count = zip_get_num_entries(m_state->archive, 0);
     if (count < 0 || count > limits.maxEntries)
-        fail(QStringLiteral("the package holds too many entries"));
+        fail(QCoreApplication::translate("RuntimeError", "the package holds too many entries"));
     qint64 total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         QString name;
         const Entry entry = checkedEntry(m_state->archive, zip_uint64_t(i), limits, &name);
         total += entry.size;
         if (total > limits.maxTotalSize)
-            fail(QStringLiteral("the package is too large when unpacked"));
+            fail(QCoreApplication::translate("RuntimeError",
+                                             "the package is too large when unpacked"));
         if (m_state->entries.contains(name))
-            fail(QStringLiteral("the package holds \"%1\" twice").arg(name));
+            fail(QCoreApplication::translate("RuntimeError", "the package holds \"%1\" twice")
+                     .arg(name));
         m_state->entries.insert(name, entry);
         m_state->names.append(name);
     }
@@ -139,10 +148,11 @@ bool ZipReader::contains(const QString& name) const {
 QByteArray ZipReader::read(const QString& name) const {
     const auto found = m_state->entries.constFind(name);
     if (found == m_state->entries.cend())
-        fail(QStringLiteral("the package has no \"%1\"").arg(name));
+        fail(QCoreApplication::translate("RuntimeError", "the package has no \"%1\"").arg(name));
     zip_file_t* file = zip_fopen_index(m_state->archive, found->index, 0);
     if (!file)
-        fail(QStringLiteral("the package entry \"%1\" cannot be opened (%2)")
+        fail(QCoreApplication::translate("RuntimeError",
+                                         "the package entry \"%1\" cannot be opened (%2)")
                  .arg(name, libzipError(zip_get_error(m_state->archive)->zip_err).toLower()));
     // One byte more than declared tells a lying size from a true one.
     QByteArray content(found->size + 1, Qt::Uninitialized);
@@ -154,7 +164,8 @@ QByteArray ZipReader::read(const QString& name) const {
     const bool damaged = got < 0 || filled != found->size;
     zip_fclose(file);
     if (damaged)
-        fail(QStringLiteral("the package entry \"%1\" is damaged").arg(name));
+        fail(QCoreApplication::translate("RuntimeError", "the package entry \"%1\" is damaged")
+                 .arg(name));
     content.truncate(filled);
     return content;
 }

@@ -25,13 +25,13 @@ QByteArray drain(zip_source_t* source) {
         fail(QString::fromUtf8(zip_error_strerror(zip_source_error(source))));
     if (zip_source_stat(source, &stat) < 0 || !(stat.valid & ZIP_STAT_SIZE)) {
         zip_source_close(source);
-        fail(QStringLiteral("the archive size is unknown"));
+        fail(QCoreApplication::translate("RuntimeError", "the archive size is unknown"));
     }
     QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
     const zip_int64_t got = zip_source_read(source, bytes.data(), stat.size);
     zip_source_close(source);
     if (got != zip_int64_t(stat.size))
-        fail(QStringLiteral("the archive could not be read back"));
+        fail(QCoreApplication::translate("RuntimeError", "the archive could not be read back"));
     return bytes;
 }
 
