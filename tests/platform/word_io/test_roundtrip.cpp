@@ -4,6 +4,7 @@
 #include "platform/word/automation/Document.h"
 #include "platform/word/automation/Selection.h"
 #include "platform/word/io/DocumentFiles.h"
+#include "platform/word/io/DocumentPart.h"
 #include "platform/word/io/ZipReader.h"
 #include "support/FakeClipboard.h"
 
@@ -152,6 +153,23 @@ private slots:
         const QString path = pathOf(QStringLiteral("values.docx"));
         saveDocumentFile(doc, path);
         QVERIFY(openDocumentFile(path) == doc);
+    }
+
+    // A border without a line reads as just that, whatever size or colour
+    // the file gives it, so that the saved file reads back the same.
+    void aBorderWithoutALineReadsBackTheSame() {
+        const QByteArray xml =
+            "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+            "<w:body><w:tbl><w:tblPr><w:tblBorders>"
+            "<w:top wzval=\"double\" w:sz=\"4\" w:color=\"FF0000\"/>"
+            "<w:insideH w:val=\"nil\" w:sz=\"3\" w:space=\"2\" w:shadow=\"1\"/>"
+            "</w:tblBorders></w:tblPr><w:tblGrid><w:gridCol w:w=\"3000\"/></w:tblGrid>"
+            "<w:tr><w:tc><w:p/></w:tc></w:tr></w:tbl><w:p/></w:body></w:document>";
+        DocumentModel doc;
+        io::readDocumentPart(xml, doc);
+        const QString path = pathOf(QStringLiteral("nil-borders.docx"));
+        saveDocumentFile(doc, path);
+        QVERIFY(openDocumentFile(path).body == doc.body);
     }
 
     // A save replaces the target whole; a failed save names the file and

@@ -257,6 +257,13 @@ ParagraphProperties readParagraphProperties(SafeXmlReader& xml) {
 Border readBorder(SafeXmlReader& xml) {
     Border border;
     border.style = parseBorderStyle(wordValue(xml));
+    if (border.style == BorderStyle::None) {
+        // No line has no width, spacing or colour: they are not written
+        // either, so a file that gives them reads back as it was saved.
+        border.color = Color::autoColor();
+        xml.skipElement();
+        return border;
+    }
     border.widthEighths = bounded(wordNumber(xml, u"sz"), 0, 96).value_or(4);
     border.space = bounded(wordNumber(xml, u"space"), 0, 31).value_or(0);
     border.color = parseColor(wordValue(xml, u"color")).value_or(Color::autoColor());
