@@ -8,6 +8,7 @@
 
 #include <QList>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -161,6 +162,8 @@ private:
     QList<entry::MeetingTextBox> meetingTextBoxes() const;
     void onMeetingTextChanged(int box, const QString& text);
     entry::MeetingState state() const;
+    // The four boxes a new agenda item is typed into: time, topic, details, room.
+    std::array<QLineEdit*, 4> entryBoxes() const;
     QStringList entryBoxTexts() const;
     void applyState(const entry::MeetingState& state);
     std::optional<entry::AgendaItem> takeEntryItem(app::StepRunner& run);

@@ -136,7 +136,7 @@ std::optional<entry::AgendaItem> Form1::takeEntryItem(app::StepRunner& run) {
     }
     entry::AgendaItem item{txtTime->text(), txtTopic->text(), txtDetails->text(), txtRoom->text()};
     int line = 110;
-    for (QLineEdit* box : {txtTime, txtTopic, txtDetails, txtRoom}) {
+    for (QLineEdit* box : entryBoxes()) {
         run.step(line, [&] { box->setText(QString()); });
         line += 2;
     }
@@ -167,7 +167,7 @@ void Form1::PushButton5_Click() {
     ErrorTrap trap = trapOf(m_services, "PushButton5_Click");
     trap.step(100, [&] { replaceMeeting(entry::sampleMeeting(), tr("Load Sample Data")); });
     int line = 116;
-    for (QLineEdit* box : {txtTime, txtTopic, txtDetails, txtRoom}) {
+    for (QLineEdit* box : entryBoxes()) {
         trap.step(line, [&] { box->setText(QString()); });
         line += 2;
     }

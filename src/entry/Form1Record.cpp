@@ -80,17 +80,24 @@ entry::MeetingState Form1::state() const {
     return {meeting(), entry::AgendaList::selectedRows(*ListView1), entryBoxTexts()};
 }
 
+std::array<QLineEdit*, 4> Form1::entryBoxes() const {
+    return {txtTime, txtTopic, txtDetails, txtRoom};
+}
+
 QStringList Form1::entryBoxTexts() const {
-    return {txtTime->text(), txtTopic->text(), txtDetails->text(), txtRoom->text()};
+    QStringList texts;
+    for (const QLineEdit* box : entryBoxes())
+        texts << box->text();
+    return texts;
 }
 
 void Form1::applyState(const entry::MeetingState& state) {
     setMeeting(state.meeting);
     entry::AgendaList::selectRows(*ListView1, state.selectedRows);
     if (!state.entryBoxes.isEmpty()) {
-        QLineEdit* const boxes[] = {txtTime, txtTopic, txtDetails, txtRoom};
-        for (int i = 0; i < 4; ++i)
-            boxes[i]->setText(state.entryBoxes.value(i));
+        const auto boxes = entryBoxes();
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            boxes[i]->setText(state.entryBoxes.value(qsizetype(i)));
     }
     ++m_typingBurst;
 }
