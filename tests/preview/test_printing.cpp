@@ -71,6 +71,8 @@ std::function<bool(QPrinter&)> printToFile(const QString& path, int from, int to
 
 // The queue as a system's cups-pdf queue is: default filters, A4 paper.
 const QString kPlainQueue = QStringLiteral("quillary-pdf-plain");
+// Where Qt's print engine keeps the job's options for the print service.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 // The real print dialog, answered by a user who chooses `queue` in the
 // printer list and prints; with a valid `paper`, the user first opens the
@@ -251,10 +253,7 @@ private slots:
             printer.setPrinterName(queue);
             printer.setOutputFileName(file);
             platform::keepGlyphOutlines(printer);
-            return printer.printEngine()
-                ->property(QPrintEngine::PrintEnginePropertyKey(0xfe00))
-                .toStringList()
-                .join(' ');
+            return printer.printEngine()->property(kCupsOptions).toStringList().join(' ');
         };
         QVERIFY(options(kPlainQueue, {}).contains(QStringLiteral("pdftops-renderer pdftocairo")));
         const QString tuned = QString::fromLatin1(testing::PrintService::queue);
@@ -264,10 +263,9 @@ private slots:
         // A converter the job already names is kept.
         QPrinter chosen;
         chosen.setPrinterName(kPlainQueue);
-        chosen.printEngine()->setProperty(QPrintEngine::PrintEnginePropertyKey(0xfe00),
-                                          QStringList{"pdftops-renderer", "gs"});
+        chosen.printEngine()->setProperty(kCupsOptions, QStringList{"pdftops-renderer", "gs"});
         platform::keepGlyphOutlines(chosen);
-        QCOMPARE(chosen.printEngine()->property(QPrintEngine::PrintEnginePropertyKey(0xfe00)),
+        QCOMPARE(chosen.printEngine()->property(kCupsOptions),
                  QVariant(QStringList{"pdftops-renderer", "gs"}));
     }
 

@@ -127,9 +127,9 @@ QAccessibleInterface* TabStripAccessible::child(int index) const {
 }
 
 int TabStripAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (int i = 0; i < childCount(); ++i)
-        if (this->child(i) == child)
-            return i;
+    for (auto it = m_tabs.cbegin(); it != m_tabs.cend(); ++it)
+        if (QAccessible::accessibleInterface(it.value()) == child)
+            return it.key() < childCount() ? it.key() : -1;
     return -1;
 }
 
